@@ -1,0 +1,38 @@
+#pragma once
+// The small text routines every screen and file writer shares. All texts are
+// Windows-1250 bytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorda {
+
+// The game operator's files are written in the DOS Hungarian code page (CWI-2);
+// this maps its letters to Windows-1250 byte for byte (same length).
+std::string CwiToWin1250(std::string_view s);
+
+// Lower-cases only the 26 plain capitals A..Z.
+char LowerCaseChar(char c);
+
+// Value in decimal, blanks in front up to Width; never cut; Width 0 = no padding.
+std::string IntToStrPadded(std::int32_t value, int width);
+
+// S with blanks appended up to Width; never cut.
+std::string PadRight(std::string_view s, int width);
+
+// Two upper-case hexadecimal digits.
+std::string ByteToHex(std::uint8_t b);
+
+// The byte that the first two characters spell in upper-case hexadecimal; a
+// character that is no digit counts -1, the result is taken modulo 256. A text
+// shorter than two characters reads its missing digits as non-digits.
+std::uint8_t HexToByte(std::string_view s);
+
+// S with every Old replaced by New, each search starting again from the text's
+// start, so that an occurrence a replacement creates is replaced too (two blanks
+// by one reduces every run of blanks to one). That rule ends only while New is
+// shorter than Old; a New of Old's length or longer (one containing Old would
+// loop for ever) is replaced in one left-to-right pass instead.
+std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std::string_view s);
+
+}  // namespace vorda

@@ -1,0 +1,32 @@
+#pragma once
+// File-system helpers. The game's files carry Windows names (MAP.DAT, ".UL",
+// SZAMLAK.CFG) that may stand in any case on a Linux disk, so a file is found
+// by a case-blind match of its name; paths are joined with "/" in one place.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorda {
+
+// dir + "/" + name, without doubling a "/" that dir already ends in; an empty
+// dir gives name itself.
+std::string JoinPath(std::string_view dir, std::string_view name);
+
+// The path of the file called `name` in `dir`: the exact name when it exists,
+// else the first entry whose name matches it ignoring ASCII case. Empty when
+// there is none (or dir cannot be read).
+std::string FindFileNoCase(std::string_view dir, std::string_view name);
+
+// Path of `name` in `dir` as it should be used for reading or for writing: the
+// existing file in whatever case it stands, or JoinPath(dir, name) when none does.
+std::string ResolvePathNoCase(std::string_view dir, std::string_view name);
+
+// The whole file's bytes; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes `bytes` to a temporary file beside `path` and renames it over `path`,
+// so that a failed write leaves the old file as it was. False on any failure
+// (and the temporary file is removed).
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace vorda

@@ -1,0 +1,130 @@
+#include "platform/qt/qt_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/qt/qt_text.h"
+
+namespace vorda {
+
+namespace {
+constexpr int kFixedPitchWidth = 7;  // the sheet's character cell at the default size
+
+bool IsFixedPitchName(std::string_view name) { return name == "Courier New"; }
+}  // namespace
+
+QtCanvas::QtCanvas(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+  image_.fill(Qt::black);
+  RebuildFont();
+}
+
+QRgb QtCanvas::ToRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+Color QtCanvas::FromRgb(QRgb rgb) {
+  return static_cast<Color>(qRed(rgb)) | (static_cast<Color>(qGreen(rgb)) << 8) |
+         (static_cast<Color>(qBlue(rgb)) << 16);
+}
+
+void QtCanvas::SetFontName(std::string_view name) {
+  font_name_ = name;
+  RebuildFont();
+}
+
+void QtCanvas::SetFontSize(int points) {
+  font_size_ = points;
+  RebuildFont();
+}
+
+void QtCanvas::SetFontBold(bool bold) {
+  bold_ = bold;
+  RebuildFont();
+}
+
+QFont QtCanvas::CurrentFont() const { return font_; }
+
+void QtCanvas::RebuildFont() {
+  const bool fixed = IsFixedPitchName(font_name_);
+  QFont f(fixed ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans"));
+  f.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
+  // Points at 96 pixels per inch, rounded as Windows does (8 points = 11 pixels).
+  f.setPixelSize(std::max(1, (font_size_ * 96 + 36) / 72));
+  f.setBold(bold_);
+  f.setHintingPreference(QFont::PreferFullHinting);
+  f.setKerning(false);
+  if (fixed && font_size_ == 8) {
+    const qreal advance = QFontMetricsF(f).horizontalAdvance(QLatin1Char('M'));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, kFixedPitchWidth - advance);
+  }
+  font_ = f;
+}
+
+void QtCanvas::SetPixel(int x, int y, Color c) {
+  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+  image_.setPixel(x, y, ToRgb(c));
+}
+
+void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
+  const int left = std::max(x1, 0), top = std::max(y1, 0);
+  const int right = std::min(x2, image_.width()), bottom = std::min(y2, image_.height());
+  const QRgb rgb = ToRgb(brush_);
+  for (int y = top; y < bottom; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int x = left; x < right; ++x) row[x] = rgb;
+  }
+}
+
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  if (x2 <= x1 || y2 <= y1) return;
+  FillRect(x1, y1, x2, y2);
+  for (int x = x1; x < x2; ++x) {
+    SetPixel(x, y1, pen_);
+    SetPixel(x, y2 - 1, pen_);
+  }
+  for (int y = y1; y < y2; ++y) {
+    SetPixel(x1, y, pen_);
+    SetPixel(x2 - 1, y, pen_);
+  }
+}
+
+void QtCanvas::LineTo(int x, int y) {
+  // Bresenham from the pen to (x, y), the end point itself left out.
+  int x0 = pen_pos_.x, y0 = pen_pos_.y;
+  const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
+  const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
+  int err = dx + dy;
+  while (!(x0 == x && y0 == y)) {
+    SetPixel(x0, y0, pen_);
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+  pen_pos_ = {x, y};
+}
+
+int QtCanvas::TextWidth(std::string_view text) const {
+  if (IsFixedPitchName(font_name_) && font_size_ == 8) return static_cast<int>(text.size()) * kFixedPitchWidth;
+  return qRound(QFontMetricsF(font_).horizontalAdvance(ToQString(text)));
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+  const int width = TextWidth(text);
+  const QFontMetricsF metrics(font_);
+  const int height = qCeil(metrics.height());
+  FillRect(x, y, x + width, y + height);
+  QPainter painter(&image_);
+  painter.setFont(font_);
+  painter.setPen(QColor(ToRgb(font_color_)));
+  painter.drawText(QPointF(x, y + metrics.ascent()), ToQString(text));
+  painter.end();
+  pen_pos_ = {x + width, y};
+}
+
+}  // namespace vorda
