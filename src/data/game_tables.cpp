@@ -64,10 +64,15 @@ const TSpellRecord* FindSpell(std::int32_t id) {
   return i == 0 ? nullptr : &t.SpellTable[static_cast<std::size_t>(i)];
 }
 
-void LoadFile(const std::string& dir, const char* name, void (*load)(std::string_view)) {
+// A file that cannot be opened leaves its table empty; an empty file that can
+// be opened still reads one (empty) record, like any file ending in blank lines.
+void LoadFile(const std::string& dir, const char* name, void (*load)(std::string_view), std::int32_t GameTables::*count) {
   const std::string path = FindFileNoCase(dir, name);
   const auto bytes = path.empty() ? std::nullopt : ReadWholeFile(path);
-  load(bytes ? std::string_view(*bytes) : std::string_view());
+  if (bytes)
+    load(*bytes);
+  else
+    Tables().*count = 0;
 }
 
 }  // namespace
@@ -159,12 +164,12 @@ void LoadSpellTable(std::string_view bytes) {
 }
 
 void LoadGameDataFiles(const std::string& dir) {
-  LoadFile(dir, "ITEM.TXT", LoadItemTable);
-  LoadFile(dir, "KARAVAN.TXT", LoadCaravanTable);
-  LoadFile(dir, "RECEPT.TXT", LoadRecipeTable);
-  LoadFile(dir, "KARAKTER.TXT", LoadCharacterTable);
-  LoadFile(dir, "MONSTER.TXT", LoadMonsterTable);
-  LoadFile(dir, "SPELL.TXT", LoadSpellTable);
+  LoadFile(dir, "ITEM.TXT", LoadItemTable, &GameTables::ItemCount);
+  LoadFile(dir, "KARAVAN.TXT", LoadCaravanTable, &GameTables::CaravanCount);
+  LoadFile(dir, "RECEPT.TXT", LoadRecipeTable, &GameTables::RecipeCount);
+  LoadFile(dir, "KARAKTER.TXT", LoadCharacterTable, &GameTables::CharacterCount);
+  LoadFile(dir, "MONSTER.TXT", LoadMonsterTable, &GameTables::MonsterCount);
+  LoadFile(dir, "SPELL.TXT", LoadSpellTable, &GameTables::SpellCount);
 }
 
 std::string ItemName(std::int32_t id) {
