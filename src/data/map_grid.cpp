@@ -1,0 +1,140 @@
+#include "data/map_grid.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+#include "data/field_reader.h"
+#include "data/win1250.h"
+#include "platform/files.h"
+
+namespace vorda {
+
+namespace {
+
+MapState& State() {
+  static MapState state;
+  return state;
+}
+
+const std::string kNoName;
+
+std::string SizeError(std::uintmax_t size) {
+  return "Hibás MAP.DAT: "_w + std::to_string(size) + " bájt hosszú, "_w + std::to_string(kMapDatSize) +
+         " bájtnak kell lennie. A térkép nem változott."_w;
+}
+
+std::string UnreadableError() { return "A MAP.DAT nem olvasható. A térkép nem változott."_w; }
+
+int HighestFeatureKind(MapListKind kind) { return kind == MapListKind::SfMapLst ? 14 : kFeatureKinds; }
+
+}  // namespace
+
+MapState::MapState()
+    : MapGrid(std::make_unique<TMapGrid>()), FeatureNames(std::make_unique<TFeatureNames>()) {}
+
+MapState& MapModel() { return State(); }
+
+void ResetMapState() {
+  MapState& m = State();
+  // In place: a fresh MapState as a temporary would not fit on the stack.
+  std::memset(static_cast<void*>(m.MapGrid.get()), 0, sizeof(TMapGrid));
+  for (auto& kind : *m.FeatureNames)
+    for (auto& name : kind) name.clear();
+  for (auto& name : m.LandscapeNames) name.clear();
+  m.LandscapeCount = 0;
+}
+
+const MapCell* MapCellAt(std::int32_t x, std::int32_t y) {
+  if (x < 0 || x >= kMapWidth || y < 0 || y >= kMapHeight) return nullptr;
+  return &State().MapGrid->Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+}
+
+const std::string& FeatureName(std::int32_t kind, std::int32_t number) {
+  if (kind < 1 || kind > kFeatureKinds || number < 0 || number > kMaxFeatureNumber) return kNoName;
+  return (*State().FeatureNames)[static_cast<std::size_t>(kind)][static_cast<std::size_t>(number)];
+}
+
+const std::string& LandscapeName(std::int32_t number) {
+  if (number < 1 || number > kMaxLandscapeNumber) return kNoName;
+  return State().LandscapeNames[static_cast<std::size_t>(number)];
+}
+
+bool LoadMapDatBytes(std::string_view bytes, std::string& error) {
+  if (bytes.size() != kMapDatSize) {
+    error = SizeError(bytes.size());
+    return false;
+  }
+  auto scratch = std::make_unique<TMapGrid>();
+  std::memcpy(static_cast<void*>(scratch.get()), bytes.data(), kMapDatSize);
+  State().MapGrid = std::move(scratch);
+  return true;
+}
+
+bool LoadMapDat(const std::string& map_folder, std::string& error) {
+  const std::string path = ResolvePathNoCase(map_folder, "MAP.DAT");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = UnreadableError();
+    return false;
+  }
+  in.seekg(0, std::ios::end);
+  const std::streamoff end = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (end < 0 || !in) {
+    error = UnreadableError();
+    return false;
+  }
+  const auto size = static_cast<std::uintmax_t>(end);
+  if (size != kMapDatSize) {
+    error = SizeError(size);
+    return false;
+  }
+  // One block read into a scratch grid, which replaces the grid only when
+  // the whole map arrived.
+  auto scratch = std::make_unique<TMapGrid>();
+  in.read(reinterpret_cast<char*>(scratch.get()), static_cast<std::streamsize>(kMapDatSize));
+  if (in.gcount() != static_cast<std::streamsize>(kMapDatSize)) {
+    error = SizeError(static_cast<std::uintmax_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return false;
+  }
+  State().MapGrid = std::move(scratch);
+  return true;
+}
+
+void ReadMapNameList(std::string_view bytes, MapListKind list) {
+  MapState& m = State();
+  const int highest_feature_kind = HighestFeatureKind(list);
+  FieldReader in(bytes);
+  while (!in.Eof()) {
+    std::int32_t kind = 0;
+    std::int32_t number = 0;
+    const bool numbers_ok = in.ReadNumber(kind) && in.ReadNumber(number);
+    std::string text = in.ReadRestOfLine();
+    in.SkipLine();
+    if (!numbers_ok) continue;  // a line that is no name line is skipped, the rest still read
+    // The one character between the number and the name is dropped, whatever it is.
+    const std::string_view name = text.empty() ? std::string_view() : std::string_view(text).substr(1);
+    if (kind >= 1 && kind <= highest_feature_kind) {
+      if (number < 0 || number > kMaxFeatureNumber) continue;
+      (*m.FeatureNames)[static_cast<std::size_t>(kind)][static_cast<std::size_t>(number)] =
+          std::string(name.substr(0, kFeatureNameLength));
+    } else if (kind == kLandscapeListKind) {
+      if (number < 1 || number > kMaxLandscapeNumber) continue;
+      m.LandscapeNames[static_cast<std::size_t>(number)] = std::string(name.substr(0, kLandscapeNameLength));
+      m.LandscapeCount = std::max(m.LandscapeCount, static_cast<std::int16_t>(number));
+    }
+  }
+}
+
+bool LoadMapNameList(const std::string& path, MapListKind kind, std::string& error) {
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) {
+    error = "A térkép névlistája nem olvasható."_w;
+    return false;
+  }
+  ReadMapNameList(*bytes, kind);
+  return true;
+}
+
+}  // namespace vorda
