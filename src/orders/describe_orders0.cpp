@@ -1,15 +1,67 @@
+// Describer of abilities and spells: monster hunt, marriage, Zan energies,
+// suicide, mental abilities ("EK") and spells ("V").
+#include <string>
+
+#include "data/game_tables.h"
 #include "data/order_sheet.h"
+#include "data/win1250.h"
+#include "orders/describe_orders0_parts.h"
 #include "orders/describers.h"
 
 namespace vorda {
 
-// Knows no code yet: every line falls through to the next describer.
+namespace {
+
+using describe0::LineParams;
+using describe0::Num;
+
+std::string MonsterHuntText(const LineParams& p) {  // "VD"
+  std::string s = "szörnyvadászat: "_w;
+  if (p.p1 >= 2 && p.p1 <= 10)
+    s += "@" + Num(p.p1) + "$ szörny csata"_w;
+  else
+    s += "^2-10$ szörny lehet"_w;
+  return s;
+}
+
+std::string MarriageText(const LineParams& p) {  // "ESK"; the last case that applies stands
+  if (p.p1 > 0 && p.p2 > 0)
+    return "összeadod a párt: @"_w + CharacterName(p.p1) + "$ + @" + CharacterName(p.p2) + "$ = ^???$";
+  if (p.p1 > 0) return "úgy döntöttél: @"_w + CharacterName(p.p1) + "$ lesz a párod"_w;
+  return "úgy döntöttél házasodsz"_w;
+}
+
+std::string ZanText(const LineParams& p) {  // "ZAN"
+  return "Zan energiák kihasználása: (+@"_w + Num(2 * static_cast<std::int64_t>(p.p1)) + "$ TVP, -@" +
+         Num(p.p2) + "$ VP -@" + Num(p.p3 / 3) + "$ TU)";
+}
+
+}  // namespace
+
 void DescribeOrders0(int line) {
-  auto& s = SheetModel();
-  const auto& p = s.Lines.SheetParams[static_cast<std::size_t>(line)];
-  s.CurParam1 = p[0];
-  s.CurParam2 = p[1];
-  s.CurParam3 = p[2];
+  if (line < 1 || line > kSheetLines) return;
+  auto& sheet = SheetModel();
+  const auto i = static_cast<std::size_t>(line);
+  const auto& params = sheet.Lines.SheetParams[i];
+  sheet.CurParam1 = params[0];
+  sheet.CurParam2 = params[1];
+  sheet.CurParam3 = params[2];
+  const LineParams p{line, sheet.CurParam1, sheet.CurParam2, sheet.CurParam3};
+
+  const std::string& code = sheet.Lines.SheetCodes[i];
+  if (code == "VD") {
+    sheet.LineDescription = MonsterHuntText(p);
+  } else if (code == "ESK") {
+    sheet.LineDescription = MarriageText(p);
+  } else if (code == "ZAN") {
+    sheet.LineDescription = ZanText(p);
+  } else if (code == "ONGY") {
+    sheet.LineDescription = "Öngyilkos akarsz lenni te barom???"_w;
+  } else if (code == "EK") {
+    sheet.LineDescription = describe0::AbilityText(p);
+  } else if (code == "V") {
+    sheet.LineDescription = describe0::SpellText(p);
+  }
 }
 
 }  // namespace vorda
