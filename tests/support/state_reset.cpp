@@ -1,7 +1,9 @@
 #include "support/state_reset.h"
 
+#include "data/accounts_settings.h"
 #include "data/char_settings.h"
 #include "data/game_tables.h"
+#include "data/map_grid.h"
 #include "data/order_sheet.h"
 #include "orders/orders_state.h"
 
@@ -11,6 +13,8 @@ void ResetAllState() {
   ResetGameTables();
   ResetSheetModel();
   ResetCharSettings();
+  ResetAccounts();
+  ResetMapState();
   ResetOrdersState();
 }
 
