@@ -29,6 +29,16 @@ void ClearSheetLines() {
   for (int l = 1; l <= kSheetLines; ++l) ClearSheetLine(l);
 }
 
+bool LoadCurParams(int line) {
+  if (line < 1 || line > kSheetLines) return false;
+  auto& s = SheetModel();
+  const auto& p = s.Lines.SheetParams[static_cast<std::size_t>(line)];
+  s.CurParam1 = p[0];
+  s.CurParam2 = p[1];
+  s.CurParam3 = p[2];
+  return true;
+}
+
 std::int32_t LineTvp(int line) {
   const auto& s = SheetModel().Lines;
   const auto i = static_cast<std::size_t>(line);

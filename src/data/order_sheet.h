@@ -66,6 +66,11 @@ void ClearSheetLine(int line);
 // Empties lines 1..40 (what the loaders and a new sheet do first).
 void ClearSheetLines();
 
+// What each describer does first, so that it never depends on what an earlier
+// one left: CurParam1..3 := P1..P3 of `line`. False (nothing loaded) for a line
+// outside 1..40.
+bool LoadCurParams(int line);
+
 // The TVP that the sheet shows and totals for a line: computed plus manual.
 std::int32_t LineTvp(int line);
 

@@ -74,10 +74,8 @@ void RefreshSheetLine(int line) {
   lines.SheetTexts[i].clear();
   sheet.LineDescription.clear();
 
+  LoadCurParams(line);
   const auto& p = lines.SheetParams[i];
-  sheet.CurParam1 = p[0];
-  sheet.CurParam2 = p[1];
-  sheet.CurParam3 = p[2];
 
   std::string& code = lines.SheetCodes[i];
   code.erase(std::remove(code.begin(), code.end(), ' '), code.end());

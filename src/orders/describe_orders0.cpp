@@ -39,13 +39,9 @@ std::string ZanText(const LineParams& p) {  // "ZAN"
 }  // namespace
 
 void DescribeOrders0(int line) {
-  if (line < 1 || line > kSheetLines) return;
+  if (!LoadCurParams(line)) return;
   auto& sheet = SheetModel();
   const auto i = static_cast<std::size_t>(line);
-  const auto& params = sheet.Lines.SheetParams[i];
-  sheet.CurParam1 = params[0];
-  sheet.CurParam2 = params[1];
-  sheet.CurParam3 = params[2];
   const LineParams p{line, sheet.CurParam1, sheet.CurParam2, sheet.CurParam3};
 
   const std::string& code = sheet.Lines.SheetCodes[i];

@@ -84,13 +84,9 @@ constexpr std::array<CodeBranch, 60> kCodes = {{
 }  // namespace
 
 void DescribeOrders1(int line) {
-  if (line < 1 || line > kSheetLines) return;
+  if (!LoadCurParams(line)) return;
   auto& s = SheetModel();
   const auto i = static_cast<std::size_t>(line);
-  const auto& p = s.Lines.SheetParams[i];
-  s.CurParam1 = p[0];
-  s.CurParam2 = p[1];
-  s.CurParam3 = p[2];
 
   const std::string& code = s.Lines.SheetCodes[i];
   for (const CodeBranch& c : kCodes) {

@@ -7,6 +7,7 @@
 
 #include "data/game_tables.h"
 #include "data/text.h"
+#include "orders/order_phrases.h"
 
 namespace vorda::describe1 {
 
@@ -22,15 +23,6 @@ using Branch = std::string (*)(OrderLine& order);
 // A number in plain decimal, a minus sign for negatives.
 inline std::string Num(std::int32_t value) { return IntToStrPadded(value, 0); }
 
-inline bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
-  return value >= low && value <= high;
-}
-
-// A parameter that may name either: a character when 999 < X < 7000 or X > 9100,
-// otherwise (0 included) a monster.
-inline std::string CharacterOrMonster(std::int32_t id) {
-  return (id > 999 && id < 7000) || id > 9100 ? CharacterName(id) : MonsterName(id);
-}
 
 // Movement, transfers and the friendship list.
 std::string DescribeMove(OrderLine& o);                 // M

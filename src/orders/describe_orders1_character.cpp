@@ -145,25 +145,8 @@ std::string DescribeSearch(OrderLine& o) {
   return "kutatsz @" + Num(o.P1) + "$ pontért, alkalmas terepen"_w;
 }
 
-// Whose camp to steal from: 10 everybody's, 1..9 a monster kind's, 1000..8999 a
-// character's.
-std::string DescribeConditionalTheft(OrderLine& o) {
-  if (o.P1 == 0 && o.P2 == 0 && o.P3 == 0) return "törlöd a feltételes lopás listádat"_w;
-  std::string text;
-  if (o.P1 == 10)
-    text = "lopás @mindenki$ táborából "_w;
-  else if (InRange(o.P1, 1, 9))
-    text = "lopás @"_w + MonsterName(o.P1) + "$ táborából "_w;
-  else if (InRange(o.P1, 1000, 8999))
-    text = "lopás @"_w + CharacterName(o.P1) + "$ táborából "_w;
-  else
-    text = "lopás ^???$ táborából "_w;
-  if (o.P2 > 0 && o.P3 == 0)
-    text += "(@" + ItemName(o.P2) + "$)";
-  else if (o.P2 > 0 && o.P3 > 0)
-    text += "(@" + ItemName(o.P2) + ")$ @" + Num(o.P3) + "$ alkalommal";
-  return text;
-}
+// Whose camp to steal from: the same list as the "L" order.
+std::string DescribeConditionalTheft(OrderLine& o) { return ConditionalTheftText(o.P1, o.P2, o.P3); }
 
 // From a monster level on, or against silver-vulnerable (997), magic-vulnerable
 // (998) beings or adventurers (999); 0 clears the list.

@@ -73,7 +73,7 @@ std::string DescribeTuTransfer(OrderLine& o) {
 std::string DescribeFriends(OrderLine& o) {
   const bool any = o.P1 != 0 || o.P2 != 0 || o.P3 != 0;
   std::string text = any ? "barát: @"_w : "törlöd a barátkozási listádat"_w;
-  return text + CharacterOrMonster(o.P1) + " " + CharacterOrMonster(o.P2) + " " + CharacterOrMonster(o.P3);
+  return text + CharacterOrMonsterName(o.P1) + " " + CharacterOrMonsterName(o.P2) + " " + CharacterOrMonsterName(o.P3);
 }
 
 }  // namespace vorda::describe1

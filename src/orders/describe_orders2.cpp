@@ -17,8 +17,6 @@ namespace vorda {
 
 namespace {
 
-using orders2::CharacterOrMonsterName;
-using orders2::InRange;
 using orders2::N;
 using orders2::OrderLine;
 using orders2::Times;
@@ -143,21 +141,7 @@ std::string DescribeResearch(const OrderLine& o) {
 }
 
 // L: theft from the camp of everybody (10), of a monster (1..9) or of a character.
-std::string DescribeTheft(const OrderLine& o) {
-  if (o.p1 == 0 && o.p2 == 0 && o.p3 == 0) return "törlöd a feltételes lopás listádat"_w;
-  std::string s;
-  if (o.p1 == 10)
-    s = "lopás @mindenki$ táborából "_w;
-  else if (InRange(o.p1, 1, 9))
-    s = "lopás @"_w + MonsterName(o.p1) + "$ táborából "_w;
-  else if (InRange(o.p1, 1000, 8999))
-    s = "lopás @"_w + CharacterName(o.p1) + "$ táborából "_w;
-  else
-    s = "lopás ^???$ táborából "_w;
-  if (o.p2 > 0 && o.p3 == 0) s += "(@" + ItemName(o.p2) + "$)";
-  if (o.p2 > 0 && o.p3 > 0) s += "(@" + ItemName(o.p2) + ")$ @" + N(o.p3) + "$ alkalommal";
-  return s;
-}
+std::string DescribeTheft(const OrderLine& o) { return ConditionalTheftText(o.p1, o.p2, o.p3); }
 
 std::string DescribeTakeOff(const OrderLine& o) {
   std::string s = "leveszed: ";
@@ -487,13 +471,9 @@ constexpr std::array<Branch, 55> kBranches = {{
 }  // namespace
 
 void DescribeOrders2(int line) {
-  if (line < 1 || line > kSheetLines) return;
+  if (!LoadCurParams(line)) return;
   auto& s = SheetModel();
   const auto i = static_cast<std::size_t>(line);
-  const auto& p = s.Lines.SheetParams[i];
-  s.CurParam1 = p[0];
-  s.CurParam2 = p[1];
-  s.CurParam3 = p[2];
   const OrderLine o{line, s.CurParam1, s.CurParam2, s.CurParam3};
   const std::string& code = s.Lines.SheetCodes[i];
   for (const Branch& b : kBranches) {

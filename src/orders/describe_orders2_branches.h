@@ -7,6 +7,7 @@
 
 #include "data/game_tables.h"
 #include "data/text.h"
+#include "orders/order_phrases.h"
 
 namespace vorda::orders2 {
 
@@ -18,24 +19,13 @@ struct OrderLine {
   std::int32_t p3 = 0;
 };
 
-// The program keeps its numbers in 32 bits: a product or a negation is worked
-// out wide and wrapped back, never overflowed.
-inline std::int32_t Wrap32(std::int64_t v) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
-}
+// Products and negations are worked out wide and wrapped back to 32 bits.
 inline std::int32_t Times(std::int64_t a, std::int64_t b) { return Wrap32(a * b); }
 inline std::int32_t Negated(std::int32_t v) { return Wrap32(-static_cast<std::int64_t>(v)); }
 
 // A number in plain decimal.
 inline std::string N(std::int32_t v) { return IntToStrPadded(v, 0); }
 
-inline bool InRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
-
-// An Id that may name a character or a monster names a character when
-// 999 < X < 7000 or X > 9100, otherwise (0 too) a monster.
-inline std::string CharacterOrMonsterName(std::int32_t id) {
-  return (id > 999 && id < 7000) || id > 9100 ? CharacterName(id) : MonsterName(id);
-}
 
 // ZIP, VI, KT, AV, VV, LOT, KRE, FGO, FM, LIC, P, KPCS and HH.
 std::string DescribeDestruction(const OrderLine& o);          // ZIP

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "orders/order_phrases.h"
+
 namespace vorda::line_costs {
 
 struct LineParams {
@@ -16,10 +18,9 @@ struct LineParams {
 };
 
 // TVP, VP and PP are 32-bit columns: every rule is worked out wide and the
-// result kept modulo 2^32, so that no parameter a file may hold can overflow.
-constexpr std::int32_t Wrap32(std::int64_t value) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
+// result kept modulo 2^32 (Wrap32), so that no parameter a file may hold can
+// overflow.
+using vorda::Wrap32;
 
 // TU is one signed byte: a value is kept as its low byte read as -128..127.
 constexpr std::int8_t TuByte(std::int64_t value) {
@@ -35,9 +36,7 @@ inline bool IsOneOf(std::int32_t value, std::initializer_list<std::int32_t> set)
   return std::find(set.begin(), set.end(), value) != set.end();
 }
 
-inline bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
-  return value >= low && value <= high;
-}
+using vorda::InRange;
 
 // "H": the VP of an item line (computed with the other VP rules, before TVP).
 std::int64_t ItemVp(const LineParams& p);

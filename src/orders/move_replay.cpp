@@ -8,6 +8,7 @@
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
 #include "data/win1250.h"
+#include "orders/order_phrases.h"
 #include "orders/orders_state.h"
 
 namespace vorda {
@@ -35,7 +36,6 @@ bool IsDirection(std::int32_t d) { return d >= 1 && d <= 8; }
 
 // Positions are 32-bit: a jump past the limits of a 32-bit coordinate wraps
 // round, as the coordinate fields themselves do.
-std::int32_t Wrap32(std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
 
 // A square outside the map counts as ground other than terrain 6 (like an
 // unknown square of a map never loaded, whose terrain is 0).
