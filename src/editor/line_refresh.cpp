@@ -53,6 +53,7 @@ void DrawMarkedUpText(std::string_view text, int x, int y, bool all_red) {
 }
 
 void RefreshSheetLine(int line) {
+  if (line < 1 || line > kSheetLines) return;
   auto& sheet = SheetModel();
   auto& lines = sheet.Lines;
   auto& editor = Editor();
