@@ -142,14 +142,16 @@ std::string DescribeGathering(OrderLine& o) {
 }
 
 // HU 1 1 1 clears the waste list; 0 0 0 would clear nothing, so it shows how.
+// The items are looked up before either text replaces the list.
 std::string DescribeWaste(OrderLine& o) {
-  if (o.P1 == 0 && o.P2 == 0 && o.P3 == 0)
-    return "az összes HU parancs törlésére a ^HU 1 1 1$ parancsot használd!"_w;
-  if (o.P1 == 1 && o.P2 == 1 && o.P3 == 1) return "^összes HU parancs törölve!$"_w;
   std::string text = "hulladék: @"_w;
   if (o.P1 > 0) text += ItemName(o.P1);
   if (o.P2 > 0) text += "$, @" + ItemName(o.P2);
   if (o.P3 > 0) text += "$, @" + ItemName(o.P3);
+  if (o.P1 == 0 && o.P2 == 0 && o.P3 == 0)
+    text = "az összes HU parancs törlésére a ^HU 1 1 1$ parancsot használd!"_w;
+  else if (o.P1 == 1 && o.P2 == 1 && o.P3 == 1)
+    text = "^összes HU parancs törölve!$"_w;
   return text;
 }
 
@@ -180,15 +182,18 @@ std::string DescribePassword(OrderLine& o) { return "jelszó kimondása: @"_w + 
 
 // P2 1 and 2 put the item in the right or the left hand, 3 guards it; any other
 // P2 is a second item: ammunition for a ranged weapon (item kind 1), or simply
-// the second of three readied items.
+// the second of three readied items. The names are looked up in reading order,
+// so that the last record found is that of the last item named.
 std::string DescribeReadyItems(OrderLine& o) {
   if (o.P1 <= 0 || (o.P2 <= 0 && o.P3 <= 0)) return "bekészített tárgy: @"_w + ItemName(o.P1);
   if (o.P2 == 3) return "@" + ItemName(o.P1) + "$, féltve őrzöd"_w;
   if (o.P2 == 1) return "@" + ItemName(o.P1) + "$, jobb kézbe veszed"_w;
   if (o.P2 == 2) return "@" + ItemName(o.P1) + "$, bal kézbe veszed"_w;
-  if (ItemKind(o.P2) == 1)
-    return "bekészített lőfegyver: @"_w + ItemName(o.P1) + "$, lövedék @"_w + ItemName(o.P2);
-  return "bekészített tárgyak: @"_w + ItemName(o.P1) + "$, @" + ItemName(o.P2) + "$, @" + ItemName(o.P3);
+  const bool ranged = ItemKind(o.P2) == 1;
+  std::string text = (ranged ? "bekészített lőfegyver: @"_w : "bekészített tárgyak: @"_w) + ItemName(o.P1);
+  if (ranged) return text + "$, lövedék @"_w + ItemName(o.P2);
+  text += "$, @" + ItemName(o.P2);
+  return text + "$, @" + ItemName(o.P3);
 }
 
 std::string DescribeRelease(OrderLine& o) { return "kiengedve @" + ThreeCharacters(o); }

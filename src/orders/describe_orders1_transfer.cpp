@@ -12,8 +12,13 @@ bool IsDirection(std::int32_t v) { return InRange(v, 1, kDirectionCount); }
 
 std::string Direction(std::int32_t v) { return DirectionNames()[static_cast<std::size_t>(v)]; }
 
+// Looked up in reading order, so that the last found record (LastFoundIndex) is
+// that of the third item.
 std::string ThreeItems(const OrderLine& o) {
-  return ItemName(o.P1) + " " + ItemName(o.P2) + " " + ItemName(o.P3);
+  std::string text = ItemName(o.P1);
+  text += " " + ItemName(o.P2);
+  text += " " + ItemName(o.P3);
+  return text;
 }
 
 }  // namespace

@@ -102,6 +102,17 @@ TEST_F(DescribeOrders1Test, CourierSacrificeAndPoints) {
   });
 }
 
+// The three items are looked up in reading order: the last found record is the
+// third item's.
+TEST_F(DescribeOrders1Test, ItemSetsLookUpTheirItemsInReadingOrder) {
+  for (const std::string code : {"AA", "FAA", "AL"}) {
+    Describe(code, 101, 102, 103);
+    EXPECT_EQ(Tables().LastFoundIndex, 3) << code;
+    Describe(code, 103, 101, 0);
+    EXPECT_EQ(Tables().LastFoundIndex, 0) << code;
+  }
+}
+
 // A friend is a character for 1000..6999 and above 9100, otherwise a monster.
 TEST_F(DescribeOrders1Test, FriendsAreCharactersOrMonstersByNumber) {
   ExpectDescriptions({

@@ -172,5 +172,17 @@ TEST_F(DescribeOrders1Test, ReadiedItems) {
   });
 }
 
+// The items of a text are looked up in reading order: the last found record is
+// that of the last item named, also when the text is then replaced.
+TEST_F(DescribeOrders1Test, ItemsAreLookedUpInReadingOrder) {
+  Describe("KF", 101, 102, 103);
+  EXPECT_EQ(Tables().LastFoundIndex, 3);
+  Describe("KF", 103, 106, 0);
+  EXPECT_EQ(Tables().LastFoundIndex, 6);
+  ItemName(101);
+  Describe("HU", 1, 1, 1);
+  EXPECT_EQ(Tables().LastFoundIndex, 0);
+}
+
 }  // namespace
 }  // namespace vorda
