@@ -4,6 +4,7 @@
 // map window's "return pending at the turn's start" check box, which the map
 // window sets here so that the replay never reaches into a window.
 #include <cstdint>
+#include <string>
 
 namespace vorda {
 
@@ -27,9 +28,20 @@ struct TMovePosition {
   friend bool operator==(const TMovePosition&, const TMovePosition&) = default;
 };
 
+// The texts of the map window's four coordinate fields (start x, start y,
+// teleport x, teleport y) as a sheet load leaves them; the map window shows them
+// and reads them back into StartCoords.
+struct TMapCoordFields {
+  std::string Edit1 = "0";
+  std::string Edit2 = "0";
+  std::string Edit3 = "0";
+  std::string Edit4 = "0";
+};
+
 struct OrdersState {
   TStartCoords StartCoords;
   TMovePosition MovePosition;
+  TMapCoordFields MapFields;
   // The map window's "Teleport (városi teleport, falka)" check box.
   bool TeleportReturnChecked = false;
   // TVP factor of the "EF" order; the editor's "+" key cycles it, loading a

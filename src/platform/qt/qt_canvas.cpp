@@ -1,5 +1,6 @@
 #include "platform/qt/qt_canvas.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -10,9 +11,11 @@
 namespace vorda {
 
 namespace {
-constexpr int kFixedPitchWidth = 7;  // the sheet's character cell at the default size
-
 bool IsFixedPitchName(std::string_view name) { return name == "Courier New"; }
+
+// Courier New's characters are 0.6 em wide; Windows rounds the advance to whole
+// pixels, so that at 11 and 12 pixels a character is 7 wide.
+int FixedPitchAdvanceOf(int pixel_size) { return std::max(1, (pixel_size * 6 + 5) / 10); }
 }  // namespace
 
 QtCanvas::QtCanvas(int width, int height) : image_(width, height, QImage::Format_RGB32) {
@@ -25,6 +28,11 @@ QRgb QtCanvas::ToRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16)
 Color QtCanvas::FromRgb(QRgb rgb) {
   return static_cast<Color>(qRed(rgb)) | (static_cast<Color>(qGreen(rgb)) << 8) |
          (static_cast<Color>(qBlue(rgb)) << 16);
+}
+
+void QtCanvas::SetPixelsPerInch(int ppi) {
+  ppi_ = std::max(1, ppi);
+  RebuildFont();
 }
 
 void QtCanvas::SetFontName(std::string_view name) {
@@ -47,17 +55,26 @@ QFont QtCanvas::CurrentFont() const { return font_; }
 void QtCanvas::RebuildFont() {
   const bool fixed = IsFixedPitchName(font_name_);
   QFont f(fixed ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans"));
-  f.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
-  // Points at 96 pixels per inch, rounded as Windows does (8 points = 11 pixels).
-  f.setPixelSize(std::max(1, (font_size_ * 96 + 36) / 72));
+  f.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif, QFont::NoAntialias);
+  // Points to pixels rounded as Windows does (8 points at 96 pixels per inch = 11).
+  const int pixels = std::max(1, (font_size_ * ppi_ + 36) / 72);
+  f.setPixelSize(pixels);
   f.setBold(bold_);
   f.setHintingPreference(QFont::PreferFullHinting);
   f.setKerning(false);
-  if (fixed && font_size_ == 8) {
-    const qreal advance = QFontMetricsF(f).horizontalAdvance(QLatin1Char('M'));
-    f.setLetterSpacing(QFont::AbsoluteSpacing, kFixedPitchWidth - advance);
-  }
   font_ = f;
+  fixed_advance_ = fixed ? FixedPitchAdvanceOf(pixels) : 0;
+  const QFontMetrics metrics(font_);
+  text_height_ = metrics.ascent() + metrics.descent();
+  text_ascent_ = metrics.ascent();
+  if (fixed) {
+    // Liberation Mono's capitals are taller than Courier New's (0.571 em): its
+    // glyphs sit lower by the difference, so that their tops start where Courier
+    // New's do. The status labels depend on it: the band of line 40 clears the
+    // top three rows of their line.
+    const int taller = qRound(QFontMetricsF(font_).capHeight()) - qRound(0.571 * pixels);
+    text_ascent_ += std::max(0, taller);
+  }
 }
 
 void QtCanvas::SetPixel(int x, int y, Color c) {
@@ -110,19 +127,25 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 int QtCanvas::TextWidth(std::string_view text) const {
-  if (IsFixedPitchName(font_name_) && font_size_ == 8) return static_cast<int>(text.size()) * kFixedPitchWidth;
+  if (fixed_advance_ > 0) return static_cast<int>(text.size()) * fixed_advance_;
   return qRound(QFontMetricsF(font_).horizontalAdvance(ToQString(text)));
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
   const int width = TextWidth(text);
-  const QFontMetricsF metrics(font_);
-  const int height = qCeil(metrics.height());
-  FillRect(x, y, x + width, y + height);
+  FillRect(x, y, x + width, y + text_height_);
   QPainter painter(&image_);
   painter.setFont(font_);
   painter.setPen(QColor(ToRgb(font_color_)));
-  painter.drawText(QPointF(x, y + metrics.ascent()), ToQString(text));
+  painter.setClipRect(QRect(0, 0, image_.width(), image_.height()));
+  if (fixed_advance_ > 0) {
+    // Each character in its own cell, so that the columns stay on the grid.
+    for (std::size_t i = 0; i < text.size(); ++i)
+      painter.drawText(QPoint(x + static_cast<int>(i) * fixed_advance_, y + text_ascent_),
+                       ToQString(text.substr(i, 1)));
+  } else {
+    painter.drawText(QPoint(x, y + text_ascent_), ToQString(text));
+  }
   painter.end();
   pen_pos_ = {x + width, y};
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The canvas drawn on a QImage (the sheet image of the main window). The two
-// Windows font names the screens ask for are mapped to the installed fonts of
-// the same metrics: "Courier New" to Liberation Mono, "Arial CE" to Liberation
-// Sans. The fixed-pitch font is spaced so that one character is exactly 7 pixels
-// wide at the default size, which the sheet's columns are laid out on.
+// Windows font names the screens ask for are mapped to installed fonts of the
+// same metrics: "Courier New" to Liberation Mono, "Arial CE" to Liberation Sans
+// (which has every Hungarian letter, ő and ű included). The fixed-pitch font
+// steps by a whole number of pixels per character, as Windows spaces it: 7 at
+// the sheet's sizes (8 points at 96 pixels per inch, 7 points above that), which
+// the sheet's columns are laid out on.
 #include <QFont>
 #include <QImage>
 
@@ -17,6 +19,10 @@ class QtCanvas : public Canvas {
 
   QImage& Image() { return image_; }
   const QImage& Image() const { return image_; }
+
+  // The screen's pixels per inch, by which point sizes become pixels (96 by
+  // default).
+  void SetPixelsPerInch(int ppi);
 
   void SetBrushColor(Color c) override { brush_ = c; }
   void SetPenColor(Color c) override { pen_ = c; }
@@ -42,6 +48,8 @@ class QtCanvas : public Canvas {
 
   // The Qt font that the current name, size and style map to.
   QFont CurrentFont() const;
+  // Pixels one character of the fixed-pitch font steps by (0 for other fonts).
+  int FixedPitchAdvance() const { return fixed_advance_; }
   // $BBGGRR as a Qt colour, and back.
   static QRgb ToRgb(Color c);
   static Color FromRgb(QRgb rgb);
@@ -52,6 +60,10 @@ class QtCanvas : public Canvas {
 
   QImage image_;
   QFont font_;
+  int fixed_advance_ = 0;
+  int text_height_ = 0;
+  int text_ascent_ = 0;
+  int ppi_ = 96;
   Color brush_ = colors::White;
   Color pen_ = colors::Black;
   Color font_color_ = colors::Black;

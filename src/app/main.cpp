@@ -1,0 +1,28 @@
+// vorda40: the order-sheet planner. It reads its files (the game tables, the
+// accounts and settings) from the folder the executable stands in.
+#include <QApplication>
+
+#include "data/win1250.h"
+#include "editor/qt/main_window.h"
+#include "platform/message_box.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_text.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const std::string title = "Vorda40 UL tervező program"_w;
+  QApplication::setApplicationName(vorda::ToQString(title));
+
+  vorda::QtMessageBoxes boxes(title);
+  vorda::InstallMessageBoxes(&boxes);
+  int result = 0;
+  {
+    vorda::TForm1 form;
+    boxes.SetParent(&form);
+    form.show();
+    form.activateWindow();
+    result = QApplication::exec();
+  }
+  vorda::InstallMessageBoxes(nullptr);
+  return result;
+}

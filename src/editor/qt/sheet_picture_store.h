@@ -1,0 +1,23 @@
+#pragma once
+// The pictures of the two screen slots, copied out of and back onto the sheet
+// image of the main window.
+#include <QImage>
+#include <array>
+
+#include "editor/screen_slots.h"
+
+namespace vorda {
+
+class QtSheetPictureStore : public SheetPictureStore {
+ public:
+  explicit QtSheetPictureStore(QImage& sheet) : sheet_(sheet) {}
+
+  void Save(int slot, const ScreenRect& rect) override;
+  void Restore(int slot, const ScreenRect& rect) override;
+
+ private:
+  QImage& sheet_;
+  std::array<QImage, 3> pictures_;  // index 0 unused
+};
+
+}  // namespace vorda

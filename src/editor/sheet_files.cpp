@@ -1,0 +1,417 @@
+#include "editor/sheet_files.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "data/accounts_settings.h"
+#include "data/char_settings.h"
+#include "data/field_reader.h"
+#include "data/game_tables.h"
+#include "data/order_sheet.h"
+#include "data/text.h"
+#include "data/win1250.h"
+#include "editor/editor_modes.h"
+#include "editor/editor_state.h"
+#include "editor/recent_sheets.h"
+#include "editor/sheet_screen.h"
+#include "editor/sheet_totals.h"
+#include "orders/orders_state.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+
+namespace vorda {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr char kBar = '\xA6';  // the "¦" that frames the TVP column
+constexpr std::string_view kStartLabel = "ind.koord:";
+constexpr std::string_view kTeleportLabel = "teleport :";
+constexpr std::string_view kEmailMark = "VERSION=";
+
+std::string PadLeft(std::string_view s, std::size_t width) {
+  std::string out(s);
+  if (out.size() < width) out.insert(0, width - out.size(), ' ');
+  return out;
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = LowerCaseChar(c);
+  return out;
+}
+
+bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+
+// Characters from 1-based column `from`, at most `count` of them; nothing where
+// the text is shorter.
+std::string_view Columns(std::string_view s, std::size_t from, std::size_t count = std::string_view::npos) {
+  if (from < 1 || from > s.size()) return {};
+  return s.substr(from - 1, count);
+}
+
+void DropFront(std::string_view& s, std::size_t n) { s.remove_prefix(std::min(n, s.size())); }
+
+// The number a field starts with: leading blanks skipped, an optional sign,
+// then the digits up to the first other character (none: 0). Kept within 32 bits.
+std::int32_t LeadingNumber(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+  std::int64_t value = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    value = value * 10 + (s[i] - '0');
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+      value = std::numeric_limits<std::int32_t>::max() + std::int64_t{negative ? 1 : 0};
+      break;
+    }
+  }
+  return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+// A whole field as a decimal integer (blanks around it allowed); nullopt when it
+// is not one.
+std::optional<std::int32_t> StrictNumber(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  std::size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+  if (i == s.size() || s.size() - i > 10) return std::nullopt;
+  for (std::size_t k = i; k < s.size(); ++k)
+    if (s[k] < '0' || s[k] > '9') return std::nullopt;
+  const std::int64_t v = (s[0] == '-' ? -1 : 1) * std::stoll(std::string(s.substr(i)));
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(v);
+}
+
+// "X;Y" after a coordinate label and the blank that follows it.
+bool ReadCoordinatePair(std::string_view line, std::string_view label, std::int32_t& x, std::int32_t& y) {
+  std::string_view rest = line.substr(line.find(label));
+  DropFront(rest, label.size() + 1);
+  const std::size_t semi = rest.find(';');
+  if (semi == std::string_view::npos) return false;
+  const auto px = StrictNumber(rest.substr(0, semi));
+  const auto py = StrictNumber(rest.substr(semi + 1));
+  if (!px || !py) return false;
+  x = *px;
+  y = *py;
+  return true;
+}
+
+std::string PadTurn(std::string ford) {
+  if (ford.size() < 4) ford.insert(0, 4 - ford.size(), '0');
+  return ford;
+}
+
+// ---------------------------------------------------------------- writing
+
+std::string ParamField(std::int32_t p) { return p == 0 ? std::string("    -  ") : IntToStrPadded(p, 5) + "  "; }
+
+std::string SeparatorLine() { return "|" + std::string(32, ' ') + kBar + std::string(5, ' ') + kBar + " |"; }
+
+std::string SheetFormText() {
+  const auto& sheet = SheetModel();
+  const auto& h = sheet.Header;
+  const auto& lines = sheet.Lines;
+  const auto& coords = Orders().StartCoords;
+  const auto& ch = CharSettings();
+  const auto& totals = Status();
+  const int line_count = sheet.Sheet40Lines ? 40 : 20;
+
+  std::string out;
+  auto put = [&out](std::string_view s) {
+    out += s;
+    out += kCrLf;
+  };
+
+  const std::string size_mark = sheet.Sheet40Lines ? "40 soros UL" : "20 soros UL";
+  put("|  " + size_mark + (h.SendFlags[BEALL] ? "                     BEALL |" : "                           |"));
+  put("|  Morvenkaldriss          Utasítás  Lap | "_w + CharacterName(LeadingNumber(h.KSZ)));
+  std::string l3 = "|                         ______         | ";
+  if (coords.StartX != 0 && coords.StartY != 0)
+    l3 += "ind.koord: " + std::to_string(coords.StartX) + ";" + std::to_string(coords.StartY);
+  put(l3);
+  std::string l4 = "|  #: " + PadLeft(h.KSZ, 4) + "  szla: ....    ______ F: " + IntToStrPadded(LeadingNumber(h.FORD), 4) +
+                   " | ";
+  if (coords.TeleportX != 0 && coords.TeleportY != 0)
+    l4 += "teleport : " + std::to_string(coords.TeleportX) + ";" + std::to_string(coords.TeleportY);
+  put(l4);
+  put("|                         ______         |     tvp     vp  pszi   tu");
+  put("|  Név:................   ______  N: ... | "_w + IntToStrPadded(ch.CharTvp, 7) + IntToStrPadded(ch.CharVp, 7) +
+      IntToStrPadded(ch.CharPp, 6) + IntToStrPadded(ch.CharTu, 5));
+  put("|                                +-----+ |");
+
+  for (int l = 1; l <= line_count; ++l) {
+    const auto i = static_cast<std::size_t>(l);
+    const auto& p = lines.SheetParams[i];
+    std::string row = "| " + IntToStrPadded(l, 2) + ". ";
+    row += PadRight(lines.SheetCodes[i].empty() ? std::string_view("-") : std::string_view(lines.SheetCodes[i]), 5);
+    row += ParamField(p[0]) + ParamField(p[1]) + ParamField(p[2]);
+    row += std::string(" ") + kBar + IntToStrPadded(lines.SheetTvp[i], 4) + " " + kBar + " | ";
+    row += IntToStrPadded(lines.SheetTvpManual[i], 7) + IntToStrPadded(lines.SheetVp[i], 7) +
+           IntToStrPadded(lines.SheetPp[i], 6) + IntToStrPadded(lines.SheetTu[i], 5);
+    put(row);
+    if (l % 5 == 0 && l != line_count) put(SeparatorLine());
+  }
+
+  put("|                                +-----+ |");
+  put("|         " + IntToStrPadded(totals.CheckSum, 5) + " Ell.szám       "_w + IntToStrPadded(totals.TotalTvp, 7) +
+      "   | " + std::string(7, ' ') + IntToStrPadded(totals.TotalVp, 7) + IntToStrPadded(totals.TotalPp, 6) +
+      IntToStrPadded(totals.TotalTu, 5));
+  return out;
+}
+
+// ---------------------------------------------------------------- reading
+
+struct ReadSheet {
+  OrderSheet lines;
+  bool forty = false;
+  bool beall = false;
+  std::string ksz;
+  std::string ford;
+  std::int32_t start_x = 0, start_y = 0, teleport_x = 0, teleport_y = 0;
+  std::uint8_t ef_factor = 0;
+};
+
+enum class ReadFault { None, Truncated, Damaged, BadCoordinates, EmailFile };
+
+ReadFault ParseSheet(std::string_view bytes, ReadSheet& out) {
+  FieldReader in(bytes);
+  std::string line;
+  auto next = [&in, &line]() {
+    if (in.Eof()) return false;
+    line = in.ReadRestOfLine();
+    in.SkipLine();
+    return true;
+  };
+
+  if (!next()) return ReadFault::Truncated;
+  out.forty = Contains(line, "40 soros");
+  if (Contains(line, kEmailMark)) return ReadFault::EmailFile;
+  out.beall = Contains(line, "BEALL");
+
+  if (!next() || !next()) return ReadFault::Truncated;
+  if (Contains(line, kStartLabel) && !ReadCoordinatePair(line, kStartLabel, out.start_x, out.start_y))
+    return ReadFault::BadCoordinates;
+
+  if (!next()) return ReadFault::Truncated;
+  const std::string line4 = line;
+  if (Contains(line4, kTeleportLabel) && !ReadCoordinatePair(line4, kTeleportLabel, out.teleport_x, out.teleport_y))
+    return ReadFault::BadCoordinates;
+  // The older, narrower form has 4-digit parameter fields and a shorter line 4.
+  // The teleport text appended to line 4 says nothing about the form.
+  const std::size_t form_width = std::min(line4.size(), line4.find(kTeleportLabel));
+  const std::size_t w = form_width >= 42 ? 5 : 4;
+  out.ksz = std::string(Columns(line4, 7, 4));
+  std::string_view turn = Columns(line4, w == 5 ? 37 : 35);
+  turn.remove_suffix(std::min<std::size_t>(2, turn.size()));
+  out.ford = PadTurn(std::to_string(LeadingNumber(turn)));
+
+  for (int k = 0; k < 3; ++k)
+    if (!next()) return ReadFault::Truncated;
+
+  const int line_count = out.forty ? 40 : 20;
+  for (int l = 1; l <= line_count; ++l) {
+    if (l > 1 && l % 5 == 1 && !next()) return ReadFault::Truncated;  // the separator line
+    if (!next()) return ReadFault::Truncated;
+    // Every order line starts "| nn. "; anything else is no sheet, or one whose
+    // lines have slipped.
+    if (Columns(line, 1, 1) != "|" || LeadingNumber(Columns(line, 2, 3)) != l) return ReadFault::Damaged;
+    const auto i = static_cast<std::size_t>(l);
+    std::string_view rest = line;
+    DropFront(rest, 6);
+
+    // Kept with its trailing blanks: the refresh removes them.
+    const std::string_view code = rest.substr(0, std::min<std::size_t>(4, rest.size()));
+    out.lines.SheetCodes[i] = Contains(code, "-") ? std::string() : std::string(code);
+    DropFront(rest, 5);
+
+    auto& p = out.lines.SheetParams[i];
+    for (int k = 0; k < 2; ++k) {
+      const std::string_view field = rest.substr(0, std::min(w, rest.size()));
+      p[static_cast<std::size_t>(k)] = Contains(field, "-") ? 0 : LeadingNumber(field);
+      DropFront(rest, w + 2);
+    }
+    // In P3 a "-" just before the last digit is a one-digit negative value; a
+    // "-" anywhere else marks the empty field.
+    const std::string_view p3 = rest.substr(0, std::min(w, rest.size()));
+    const std::size_t minus = p3.find('-');
+    if (minus == std::string_view::npos)
+      p[2] = LeadingNumber(p3);
+    else if (minus + 1 == w - 1)
+      p[2] = -LeadingNumber(p3.substr(minus + 1));
+    else
+      p[2] = 0;
+    DropFront(rest, w + 4);
+
+    out.lines.SheetTvp[i] = LeadingNumber(rest.substr(0, std::min<std::size_t>(4, rest.size())));
+    // The EF order's factor is its TVP per point; after the loop it holds the
+    // value of the sheet's last line.
+    out.ef_factor = 0;
+    if (code == "EF  " && p[0] != 0)
+      out.ef_factor = static_cast<std::uint8_t>(std::int64_t{out.lines.SheetTvp[i]} / p[0]);
+
+    DropFront(rest, 10);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    out.lines.SheetTvpManual[i] = LeadingNumber(rest.substr(0, rest.find(' ')));
+  }
+  return ReadFault::None;
+}
+
+// The map window's teleport box set from code: a real change does what a click
+// does, so a loaded teleport pair takes over the fields when the box turns on.
+void SetTeleportBox(bool checked) {
+  auto& orders = Orders();
+  if (orders.TeleportReturnChecked == checked) return;
+  orders.TeleportReturnChecked = checked;
+  auto& c = orders.StartCoords;
+  auto& f = Orders().MapFields;
+  if (checked) {
+    c.TeleportX = LeadingNumber(f.Edit3);
+    c.TeleportY = LeadingNumber(f.Edit4);
+    if (c.LoadedTeleportX != 0 || c.LoadedTeleportY != 0) {
+      c.TeleportX = c.LoadedTeleportX;
+      c.LoadedTeleportX = 0;
+      f.Edit3 = std::to_string(c.TeleportX);
+      c.TeleportY = c.LoadedTeleportY;
+      c.LoadedTeleportY = 0;
+      f.Edit4 = std::to_string(c.TeleportY);
+    }
+  } else {
+    f.Edit3 = "0";
+    f.Edit4 = "0";
+    c.TeleportX = 0;
+    c.TeleportY = 0;
+  }
+}
+
+// The character's values from its settings entry, or the defaults and a new
+// entry for a character met for the first time.
+void TakeCharacterSettings() {
+  auto& ch = CharSettings();
+  ch = TCharSettings{};
+  ch.CharMozg = 10;
+  ch.CharFelt = 10;
+  const std::string& ksz = SheetModel().Header.KSZ;
+  if (ksz == "0000") return;
+  if (const std::uint8_t found = FindSheetSettings(); found != 0) {
+    const auto& e = Accounts().SettingsTable[found];
+    ch.CharMozg = e.MOZG;
+    ch.CharFelt = e.FELT;
+    ch.CharTerfokusz = e.TERFOKUSZ;
+    ch.CharTvp = e.TVP;
+    ch.CharVp = e.VP;
+    ch.CharPp = e.PP;
+    ch.CharTu = e.TU;
+    return;
+  }
+  TSettingsEntry fresh;
+  fresh.KSZ = ksz;
+  fresh.MOZG = 10;
+  fresh.FELT = 10;
+  AppendSettingsEntry(fresh);
+}
+
+}  // namespace
+
+bool WriteSheetForm(const std::string& dir) {
+  auto& sheet = SheetModel();
+  auto& h = sheet.Header;
+  sheet.Sheet40Lines = false;
+  for (int l = 21; l <= kSheetLines; ++l)
+    if (!sheet.Lines.SheetCodes[static_cast<std::size_t>(l)].empty()) sheet.Sheet40Lines = true;
+  h.FORD = PadTurn(h.FORD);
+
+  const std::string name = h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "") + ".ul";
+  // The name comes from header fields that a loaded file can fill: it must not
+  // lead out of the folder.
+  if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos) {
+    Messages().Show("Érvénytelen fájlnév, a lap nem menthető: "_w + name, MessageKind::Error);
+    return false;
+  }
+  ComputeStatusValues();
+  if (!WriteFileAtomically(ResolvePathNoCase(dir, name), SheetFormText())) {
+    Messages().Show("A lap mentése nem sikerült: "_w + name + " (a korábbi fájl változatlan maradt)."_w,
+                    MessageKind::Error);
+    return false;
+  }
+  AddRecentFile(Lower(name));
+  Editor().SheetModified = false;
+  return true;
+}
+
+bool LoadSheet(const std::string& dir, const std::string& file_name) {
+  const std::string path = FindFileNoCase(dir, file_name);
+  const auto bytes = path.empty() ? std::nullopt : ReadWholeFile(path);
+  if (!bytes) {
+    Messages().Show("A fájl nem található vagy nem olvasható: "_w + file_name, MessageKind::Error);
+    return false;
+  }
+  ReadSheet read;
+  switch (ParseSheet(*bytes, read)) {
+    case ReadFault::None:
+      break;
+    case ReadFault::Truncated:
+      Messages().Show("A fájl hiányos, nem tölthető be: "_w + file_name, MessageKind::Error);
+      return false;
+    case ReadFault::Damaged:
+      Messages().Show("A fájl nem UL lap vagy sérült, nem tölthető be: "_w + file_name, MessageKind::Error);
+      return false;
+    case ReadFault::BadCoordinates:
+      Messages().Show("Hibás koordináta a fájlban, nem tölthető be: "_w + file_name, MessageKind::Error);
+      return false;
+    case ReadFault::EmailFile:
+      Messages().Show("Ez egy e-mail UL fájl; ilyen fájl betöltése még nem lehetséges: "_w + file_name,
+                      MessageKind::Error);
+      return false;
+  }
+
+  AddRecentFile(Lower(file_name));
+
+  auto& orders = Orders();
+  auto& c = orders.StartCoords;
+  auto& f = Orders().MapFields;
+  c.StartX = read.start_x;
+  c.StartY = read.start_y;
+  f.Edit1 = std::to_string(c.StartX);
+  f.Edit2 = std::to_string(c.StartY);
+  c.TeleportX = read.teleport_x;
+  c.TeleportY = read.teleport_y;
+  c.LoadedTeleportX = read.teleport_x;
+  c.LoadedTeleportY = read.teleport_y;
+  SetTeleportBox(read.teleport_x > 0 || read.teleport_y > 0);
+  f.Edit3 = std::to_string(read.teleport_x);
+  f.Edit4 = std::to_string(read.teleport_y);
+
+  auto& sheet = SheetModel();
+  sheet.Lines = read.lines;
+  sheet.Sheet40Lines = read.forty;
+  sheet.Header.SendFlags[BEALL] = read.beall;
+  sheet.Header.PREKAR = "0000";
+  sheet.Header.PREFORD = "0000";
+  sheet.Header.KSZ = read.ksz;
+  sheet.Header.FORD = read.ford;
+  orders.EfFactor = read.ef_factor;
+
+  TakeCharacterSettings();
+  return true;
+}
+
+void LoadAccountsAndSettingsAtStart(const std::string& program_dir) {
+  LoadAccountsAndSettings(program_dir);
+  auto& ed = Editor();
+  ed.CursorCell = 10;
+  ed.CurLine = 1;
+  ed.ResourceView = false;
+  ed.ColorMarkup = true;
+  Modes().PromptIndex = 10;
+  Status().TotalTvp = 0;
+  Status().TvpToCursor = 0;
+  LastDrawnStatus().TvpToCursor = -999;  // nothing drawn yet
+  Orders().EfFactor = 10;
+}
+
+}  // namespace vorda

@@ -1,0 +1,34 @@
+#pragma once
+// The ".UL" order-sheet file: a fixed-layout text that looks like the printed
+// order form (a framed header, the 20 or 40 order lines with their parameters
+// and TVP, a footer with the check number and the totals), in Windows-1250 with
+// CR LF. Also the start-up load of the account and settings files together with
+// the editor defaults it resets.
+#include <string>
+
+namespace vorda {
+
+// Writes the current sheet to `dir`/KSZ-FORD.ul ("b" before ".ul" for a settings
+// sheet), padding FORD to four digits and choosing the 40-line form when a code
+// stands in lines 21..40. The file is replaced in one step: on failure the old
+// file stays as it was, a message says so and the result is false. On success
+// the sheet counts as saved and its name goes first in the recent-sheet list.
+bool WriteSheetForm(const std::string& dir);
+
+// Reads `dir`/`file_name` (found whatever its case) into the sheet, its header
+// (KSZ, FORD, BEALL, PREKAR, PREFORD), the turn's start and teleport
+// coordinates with the map window's fields and teleport box, `EfFactor` and the
+// character's settings values (appending a settings entry for a new character).
+// The file is read whole first: a missing, unreadable, cut-off or damaged file,
+// and an e-mail order file, change nothing, show why and give false. On success
+// the name goes first in the recent-sheet list. The caller redraws the sheet.
+bool LoadSheet(const std::string& dir, const std::string& file_name);
+
+// The first activation's load of SZAMLAK.CFG and beallit.cfg from
+// `program_dir`, with the editor defaults reset alongside: the cursor on line
+// 1's code, the popup selection 10, the resource view off, the colour mark-up
+// on, the TVP totals 0 (the status line's TVP to the cursor as never drawn) and
+// the EF factor 10.
+void LoadAccountsAndSettingsAtStart(const std::string& program_dir);
+
+}  // namespace vorda

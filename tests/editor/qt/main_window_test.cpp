@@ -1,0 +1,193 @@
+#include "editor/qt/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "data/game_tables.h"
+#include "data/order_sheet.h"
+#include "editor/editor_fixture.h"
+#include "editor/editor_modes.h"
+#include "editor/program_state.h"
+#include "editor/screen_slots.h"
+#include "editor/sheet_screen.h"
+#include "editor/window_links.h"
+#include "platform/message_box.h"
+#include "support/temp_dir.h"
+
+namespace vorda {
+namespace {
+
+std::vector<std::uint16_t> g_seen;
+void Remember(std::uint16_t key) { g_seen.push_back(key); }
+void Fail(std::uint16_t) { throw std::runtime_error("the disk is gone"); }
+
+class MainWindowTest : public testing::EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    InstallSheetCanvas(nullptr);  // the window installs its own
+    ResetSheetScreen();
+    ResetEditorModes();
+    ResetScreenSlots();
+    ResetWindowLinks();
+    InstallMessageBoxes(&boxes);
+    g_seen.clear();
+    // The demo tables, in a program folder of the test's own.
+    const char* source = std::getenv("VORDA_SOURCE_DIR");
+    const std::filesystem::path root =
+        source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / "../../..";
+    const std::filesystem::path demo = root / "demo";
+    for (const auto& entry : std::filesystem::directory_iterator(demo))
+      std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.path()) / entry.path().filename());
+  }
+  void TearDown() override {
+    InstallMessageBoxes(nullptr);
+    ResetEditorModes();
+    ResetWindowLinks();
+    EditorFixture::TearDown();
+  }
+
+  // Creates and shows the window on the test's program folder and waits for its
+  // first activation.
+  void Open() {
+    form = std::make_unique<TForm1>();
+    Program().ProgramDir = dir.path() + "/";
+    form->show();
+    for (int i = 0; i < 50 && Program().FirstActivation; ++i) QApplication::processEvents();
+    ASSERT_FALSE(Program().FirstActivation);
+  }
+
+  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(form.get(), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(form.get(), &release);
+  }
+
+  Color Pixel(int x, int y) const { return QtCanvas::FromRgb(form->SheetImage().Image().pixel(x, y)); }
+  bool AnyPixel(int x1, int y1, int x2, int y2, Color c) const {
+    for (int y = y1; y < y2; ++y)
+      for (int x = x1; x < x2; ++x)
+        if (Pixel(x, y) == c) return true;
+    return false;
+  }
+  // Where the test program stands: the build folder.
+  static QString Artefact(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }
+
+  testing::TempDir dir;
+  RecordingMessageBoxes boxes;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowTest, FirstActivationDrawsTheEmptySheetWithTheCursorOnLineOne) {
+  Open();
+  EXPECT_EQ(form->SheetImage().Image().size(), QSize(680, 545));
+  EXPECT_TRUE(Editor().EditorReady);
+  EXPECT_EQ(Editor().EditorMode, 1);
+  EXPECT_EQ(Editor().CursorCell, 10);
+  EXPECT_GT(Tables().ItemCount, 20);  // the demo tables of the program folder
+  EXPECT_GT(Tables().SpellCount, 20);
+  EXPECT_EQ(Pixel(31, 11), colors::Green);             // the cursor on line 1's code
+  EXPECT_EQ(Pixel(71, 11), colors::Black);
+  EXPECT_EQ(Pixel(35, 32), colors::Grey);              // the empty code underline of line 2
+  EXPECT_EQ(Pixel(190, 100), colors::Grey);            // the TVP column frame
+  EXPECT_EQ(Pixel(300, 250), colors::Grey);            // the divider of the right panel
+  EXPECT_EQ(Pixel(2, 516), colors::White);             // the key bar
+  EXPECT_TRUE(AnyPixel(7, 514, 21, 526, colors::DarkRed));
+  EXPECT_TRUE(AnyPixel(52, 498, 87, 511, colors::StatusGreen));  // the check number 0
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MainWindowTest, TypingALineEditsTheSheetAndDrawsIt) {
+  Open();
+  Key(Qt::Key_M, Qt::NoModifier, "m");
+  Key(Qt::Key_3, Qt::NoModifier, "3");
+  Key(Qt::Key_5, Qt::NoModifier, "5");
+  Key(Qt::Key_1, Qt::NoModifier, "1");
+  Key(Qt::Key_Return);
+  Key(Qt::Key_V, Qt::NoModifier, "v");
+  Key(Qt::Key_1, Qt::KeypadModifier, "1");
+  Key(Qt::Key_6, Qt::KeypadModifier, "6");
+  Key(Qt::Key_3, Qt::KeypadModifier, "3");
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Plus, Qt::KeypadModifier, "+");
+  Key(Qt::Key_Return);
+
+  const auto& s = SheetModel().Lines;
+  EXPECT_EQ(s.SheetCodes[1], "M");
+  EXPECT_EQ(s.SheetParams[1], (std::array<std::int32_t, 3>{3, 5, 1}));
+  EXPECT_EQ(s.SheetCodes[2], "V");
+  EXPECT_EQ(s.SheetParams[2], (std::array<std::int32_t, 3>{163, 1, 0}));
+  EXPECT_EQ(Editor().CursorCell, 30);
+  EXPECT_TRUE(Editor().SheetModified);
+
+  EXPECT_TRUE(AnyPixel(30, 10, 58, 22, colors::Aqua));   // the code "M"
+  EXPECT_TRUE(AnyPixel(70, 10, 98, 22, colors::White));  // its first direction
+  EXPECT_EQ(Pixel(31, 35), colors::Green);               // the cursor on line 3's code
+  EXPECT_TRUE(AnyPixel(433, 498, 447, 511, colors::StatusGreen));  // the counted moves
+  EXPECT_TRUE(form->SheetImage().Image().save(Artefact("main_window_typed_line.png")));
+}
+
+TEST_F(MainWindowTest, EntryBoxIsDrawnOverTheSheetAndTakenAwayAgain) {
+  Open();
+  Key(Qt::Key_B, Qt::NoModifier, "b");
+  Key(Qt::Key_E, Qt::NoModifier, "e");
+  Key(Qt::Key_Right);
+  const QImage before = form->SheetImage().Image().copy();
+  Key(Qt::Key_F7);
+  EXPECT_EQ(Editor().EditorMode, 8);
+  EXPECT_EQ(Pixel(212, 230), colors::Grey);
+  EXPECT_EQ(Pixel(210, 230), colors::Aqua);
+  EXPECT_EQ(Pixel(300, 251), colors::Green);
+  Key(Qt::Key_4, Qt::NoModifier, "4");
+  Key(Qt::Key_2, Qt::NoModifier, "2");
+  EXPECT_TRUE(form->SheetImage().Image().save(Artefact("main_window_entry_box.png")));
+  Key(Qt::Key_Escape);  // only Enter closes the box
+  EXPECT_EQ(Editor().EditorMode, 8);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Editor().EditorMode, 1);
+  EXPECT_EQ(SheetModel().Lines.SheetParams[1][0], 42);
+  // The box is gone; the sheet under it is as it was.
+  const QImage after = form->SheetImage().Image();
+  for (int y = 210; y < 260; ++y)
+    for (int x = 210; x < 430; ++x) ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(MainWindowTest, TabIsAKeyOfTheSheetNotAFocusMove) {
+  Open();
+  SetModeKeyHandler(1, &Remember);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(g_seen, (std::vector<std::uint16_t>{vk::Tab}));
+  static int ctrl_tabs = 0;
+  ctrl_tabs = 0;
+  SetMenuShortcut(vk::Tab, shift::Ctrl, [] { ++ctrl_tabs; });
+  Key(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(ctrl_tabs, 1);
+  EXPECT_EQ(g_seen.size(), 1u);
+}
+
+TEST_F(MainWindowTest, AnErrorInAKeyIsShownAndTheWindowGoesOn) {
+  Open();
+  SetModeKeyHandler(1, &Fail);
+  Key(Qt::Key_A, Qt::NoModifier, "a");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "the disk is gone");
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  ResetEditorModes();
+  Key(Qt::Key_A, Qt::NoModifier, "a");
+  EXPECT_EQ(SheetModel().Lines.SheetCodes[1], "A");
+}
+
+TEST_F(MainWindowTest, EscClosesTheWindow) {
+  Open();
+  ASSERT_TRUE(form->isVisible());
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace vorda

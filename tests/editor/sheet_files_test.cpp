@@ -1,0 +1,549 @@
+#include "editor/sheet_files.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "data/accounts_settings.h"
+#include "data/char_settings.h"
+#include "data/game_tables.h"
+#include "data/order_sheet.h"
+#include "data/win1250.h"
+#include "editor/editor_modes.h"
+#include "editor/editor_state.h"
+#include "editor/program_state.h"
+#include "editor/sheet_screen.h"
+#include "editor/sheet_totals.h"
+#include "orders/orders_state.h"
+#include "platform/message_box.h"
+#include "support/state_reset.h"
+#include "support/temp_dir.h"
+
+namespace vorda {
+namespace {
+
+using testing::TempDir;
+
+std::string Join(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const auto& l : lines) out += l + "\r\n";
+  return out;
+}
+
+const std::string kSeparator = "|                                \xA6     \xA6 |";
+const std::string kFrame = "|                                +-----+ |";
+
+// An order line with no code and nothing in it, as the form shows it.
+std::string EmptyLine(int n) {
+  return std::string(n < 10 ? "|  " : "| ") + std::to_string(n) +
+         ". -        -      -      -   \xA6   0 \xA6 |       0      0     0    0";
+}
+
+// Character 1234 "Gorbul", turn 7, start at 12;34, no teleport; lines 1, 2, 3
+// and 5 used. Check number 1+2+3+4+5 = 15; TVP 30+40-12 plus the turn's 100 =
+// 158; VP 7+5, PP 3+2, TU -2+1.
+const std::string kGolden20 = Join({
+    "|  20 soros UL                           |",
+    "|  Morvenkaldriss          Utasítás  Lap | Gorbul"_w,
+    "|                         ______         | ind.koord: 12;34",
+    "|  #: 1234  szla: ....    ______ F:    7 | ",
+    "|                         ______         |     tvp     vp  pszi   tu",
+    "|  Név:................   ______  N: ... |     100      5     2    1"_w,
+    kFrame,
+    "|  1. M        1      2      3   \xA6  30 \xA6 |       0      0     0    0",
+    "|  2. EF       4      -      -   \xA6  40 \xA6 |       0      0     0    0",
+    "|  3. KA      -1      5     -1   \xA6   0 \xA6 |       0      0     0    0",
+    EmptyLine(4),
+    "|  5. -        -      -      -   \xA6   0 \xA6 |     -12      7     3   -2",
+    kSeparator,
+    EmptyLine(6), EmptyLine(7), EmptyLine(8), EmptyLine(9), EmptyLine(10),
+    kSeparator,
+    EmptyLine(11), EmptyLine(12), EmptyLine(13), EmptyLine(14), EmptyLine(15),
+    kSeparator,
+    EmptyLine(16), EmptyLine(17), EmptyLine(18), EmptyLine(19), EmptyLine(20),
+    kFrame,
+    "|            15 Ell.szám           158   |             12     5   -1"_w,
+});
+
+// A 40-line settings sheet of character 42 (not in the character table), turn
+// 123, with a teleport pair and only the start x set (so no start pair is
+// written); line 21 holds a code, line 40 an EF line with 4 points at 40 TVP.
+std::string Golden40() {
+  std::string out = Join({
+      "|  40 soros UL                     BEALL |",
+      "|  Morvenkaldriss          Utasítás  Lap | #42"_w,
+      "|                         ______         | ",
+      "|  #: 0042  szla: ....    ______ F:  123 | teleport : 500;60",
+      "|                         ______         |     tvp     vp  pszi   tu",
+      "|  Név:................   ______  N: ... |       0      0     0    0"_w,
+      kFrame,
+  });
+  for (int n = 1; n <= 40; ++n) {
+    if (n == 21)
+      out += "| 21. VAR  12345  99999  -1234   \xA6" "1000 \xA6 |     999      0     0    0\r\n";
+    else if (n == 40)
+      out += "| 40. EF       4      -      -   \xA6  40 \xA6 |       0      0     0    0\r\n";
+    else
+      out += EmptyLine(n) + "\r\n";
+    if (n % 5 == 0 && n != 40) out += kSeparator + "\r\n";
+  }
+  // Check number: 4 (P1 of line 40); TVP 1000 + 999 + 40.
+  out += Join({kFrame, "|             4 Ell.szám          2039   |              0     0    0"_w});
+  return out;
+}
+
+class SheetFilesTest : public testing::FreshState {
+ protected:
+  void SetUp() override {
+    FreshState::SetUp();
+    ResetProgramState();
+    ResetEditorState();
+    ResetStatusValues();
+    ResetEditorModes();
+    ResetSheetScreen();
+    InstallMessageBoxes(&boxes);
+  }
+  void TearDown() override {
+    InstallMessageBoxes(nullptr);
+    ResetProgramState();
+    ResetEditorState();
+    ResetStatusValues();
+    ResetEditorModes();
+    ResetSheetScreen();
+    FreshState::TearDown();
+  }
+
+  static void SetLine(int l, std::string code, std::int32_t p1, std::int32_t p2, std::int32_t p3, std::int32_t tvp,
+                      std::int32_t manual = 0) {
+    auto& s = SheetModel().Lines;
+    const auto i = static_cast<std::size_t>(l);
+    s.SheetCodes[i] = std::move(code);
+    s.SheetParams[i] = {p1, p2, p3};
+    s.SheetTvp[i] = tvp;
+    s.SheetTvpManual[i] = manual;
+  }
+
+  static void BuildSheet20() {
+    LoadCharacterTable("1234 Gorbul\r\n");
+    auto& sheet = SheetModel();
+    sheet.Header.KSZ = "1234";
+    sheet.Header.FORD = "7";
+    SetLine(1, "M", 1, 2, 3, 30);
+    SetLine(2, "EF", 4, 0, 0, 40);
+    SetLine(3, "KA", -1, 5, -1, 0);
+    SetLine(5, "", 0, 0, 0, 0, -12);
+    sheet.Lines.SheetVp[5] = 7;
+    sheet.Lines.SheetPp[5] = 3;
+    sheet.Lines.SheetTu[5] = -2;
+    auto& ch = CharSettings();
+    ch.CharTvp = 100;
+    ch.CharVp = 5;
+    ch.CharPp = 2;
+    ch.CharTu = 1;
+    Orders().StartCoords.StartX = 12;
+    Orders().StartCoords.StartY = 34;
+    Editor().SheetModified = true;
+  }
+
+  // Everything a load may change, to check that a refused load changed nothing.
+  struct Snapshot {
+    std::array<std::string, kSheetLines + 1> codes;
+    std::array<std::array<std::int32_t, 3>, kSheetLines + 1> params;
+    std::array<std::int32_t, kSheetLines + 1> tvp, manual;
+    std::string ksz, ford;
+    bool forty, beall;
+    std::int32_t sx, sy, tx, ty;
+    bool box;
+    std::uint8_t ef, mozg;
+    std::int32_t char_tvp;
+    std::array<std::string, 11> recent;
+    std::uint8_t settings_count;
+    std::string edit1;
+    bool operator==(const Snapshot&) const = default;
+  };
+  static Snapshot Take() {
+    const auto& s = SheetModel();
+    const auto& c = Orders().StartCoords;
+    return {s.Lines.SheetCodes,      s.Lines.SheetParams,       s.Lines.SheetTvp,     s.Lines.SheetTvpManual,
+            s.Header.KSZ,            s.Header.FORD,             s.Sheet40Lines,       s.Header.SendFlags[BEALL],
+            c.StartX,                c.StartY,                  c.TeleportX,          c.TeleportY,
+            Orders().TeleportReturnChecked, Orders().EfFactor, CharSettings().CharMozg, CharSettings().CharTvp,
+            Program().RecentSheets,  Accounts().SettingsCount,  Orders().MapFields.Edit1};
+  }
+
+  RecordingMessageBoxes boxes;
+  TempDir dir;
+};
+
+TEST_F(SheetFilesTest, Writes20LineFormByteForByte) {
+  BuildSheet20();
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(dir.Read("1234-0007.ul"), kGolden20);
+  EXPECT_EQ(SheetModel().Header.FORD, "0007");
+  EXPECT_FALSE(SheetModel().Sheet40Lines);
+  EXPECT_FALSE(Editor().SheetModified);
+  EXPECT_EQ(Program().RecentSheets[1], "1234-0007.ul");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SheetFilesTest, Writes40LineSettingsSheetByteForByte) {
+  auto& sheet = SheetModel();
+  sheet.Header.KSZ = "0042";
+  sheet.Header.FORD = "0123";
+  sheet.Header.SendFlags[BEALL] = true;
+  SetLine(21, "VAR", 12345, 99999, -1234, 1000, 999);
+  SetLine(40, "EF", 4, 0, 0, 40);
+  Orders().StartCoords.StartX = 5;  // Y is 0: no start pair
+  Orders().StartCoords.TeleportX = 500;
+  Orders().StartCoords.TeleportY = 60;
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(dir.Read("0042-0123b.ul"), Golden40());
+  EXPECT_TRUE(sheet.Sheet40Lines);
+  EXPECT_EQ(Program().RecentSheets[1], "0042-0123b.ul");
+}
+
+TEST_F(SheetFilesTest, LineCountFollowsLines21To40) {
+  auto line_count = [](const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  };
+  SheetModel().Lines.SheetCodes[21] = "M";
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(line_count(dir.Read("0000-0000.ul")), 56);
+  SheetModel().Lines.SheetCodes[21].clear();
+  SheetModel().Lines.SheetCodes[20] = "M";
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(line_count(dir.Read("0000-0000.ul")), 32);
+  EXPECT_FALSE(SheetModel().Sheet40Lines);
+}
+
+TEST_F(SheetFilesTest, Reads20LineFormFieldByField) {
+  dir.Write("1234-0007.ul", kGolden20);
+  SheetModel().Lines.SheetCodes[30] = "OLD";
+  SheetModel().Lines.SheetTexts[1] = "old text";
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+
+  const auto& s = SheetModel();
+  EXPECT_FALSE(s.Sheet40Lines);
+  EXPECT_FALSE(s.Header.SendFlags[BEALL]);
+  EXPECT_EQ(s.Header.KSZ, "1234");
+  EXPECT_EQ(s.Header.FORD, "0007");
+  EXPECT_EQ(s.Header.PREKAR, "0000");
+  EXPECT_EQ(s.Lines.SheetCodes[1], "M   ");  // trailing blanks stay for the refresh to remove
+  EXPECT_EQ(s.Lines.SheetCodes[2], "EF  ");
+  EXPECT_EQ(s.Lines.SheetCodes[4], "");
+  EXPECT_EQ(s.Lines.SheetCodes[30], "");
+  EXPECT_EQ(s.Lines.SheetTexts[1], "");
+  EXPECT_EQ(s.Lines.SheetParams[1], (std::array<std::int32_t, 3>{1, 2, 3}));
+  EXPECT_EQ(s.Lines.SheetParams[2], (std::array<std::int32_t, 3>{4, 0, 0}));
+  // -1 comes back in P3 only; in P1 the "-" reads as an empty field.
+  EXPECT_EQ(s.Lines.SheetParams[3], (std::array<std::int32_t, 3>{0, 5, -1}));
+  EXPECT_EQ(s.Lines.SheetTvp[1], 30);
+  EXPECT_EQ(s.Lines.SheetTvp[2], 40);
+  EXPECT_EQ(s.Lines.SheetTvpManual[5], -12);
+  EXPECT_EQ(s.Lines.SheetVp[5], 0);  // recomputed by the refresh, not read
+  EXPECT_EQ(Orders().EfFactor, 0);   // the EF line is not the last line
+  const auto& c = Orders().StartCoords;
+  EXPECT_EQ(c.StartX, 12);
+  EXPECT_EQ(c.StartY, 34);
+  EXPECT_EQ(c.TeleportX, 0);
+  EXPECT_EQ(Orders().MapFields.Edit1, "12");
+  EXPECT_EQ(Orders().MapFields.Edit2, "34");
+  EXPECT_FALSE(Orders().TeleportReturnChecked);
+  EXPECT_EQ(Program().RecentSheets[1], "1234-0007.ul");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SheetFilesTest, Reads40LineSettingsSheetWithTeleportAndLastLineEf) {
+  dir.Write("0042-0123b.ul", Golden40());
+  ASSERT_TRUE(LoadSheet(dir.path(), "0042-0123b.ul"));
+  const auto& s = SheetModel();
+  EXPECT_TRUE(s.Sheet40Lines);
+  EXPECT_TRUE(s.Header.SendFlags[BEALL]);
+  EXPECT_EQ(s.Header.KSZ, "0042");
+  EXPECT_EQ(s.Header.FORD, "0123");
+  EXPECT_EQ(s.Lines.SheetCodes[21], "VAR ");
+  // 5-digit values; -1234 in P3 (its "-" is not just before the last digit)
+  // reads as 0.
+  EXPECT_EQ(s.Lines.SheetParams[21], (std::array<std::int32_t, 3>{12345, 99999, 0}));
+  EXPECT_EQ(s.Lines.SheetTvp[21], 1000);
+  EXPECT_EQ(s.Lines.SheetTvpManual[21], 999);
+  EXPECT_EQ(Orders().EfFactor, 10);  // 40 TVP / 4 on the last line
+  const auto& c = Orders().StartCoords;
+  EXPECT_EQ(c.StartX, 0);
+  EXPECT_EQ(c.StartY, 0);
+  // The box was off: turning it on takes the loaded pair over at once.
+  EXPECT_TRUE(Orders().TeleportReturnChecked);
+  EXPECT_EQ(c.TeleportX, 500);
+  EXPECT_EQ(c.TeleportY, 60);
+  EXPECT_EQ(c.LoadedTeleportX, 0);
+  EXPECT_EQ(c.LoadedTeleportY, 0);
+  EXPECT_EQ(Orders().MapFields.Edit3, "500");
+  EXPECT_EQ(Orders().MapFields.Edit4, "60");
+}
+
+TEST_F(SheetFilesTest, TeleportPairWaitsWhenTheBoxIsAlreadyOnAndClearsWhenAbsent) {
+  dir.Write("0042-0123b.ul", Golden40());
+  dir.Write("1234-0007.ul", kGolden20);
+  Orders().TeleportReturnChecked = true;
+  ASSERT_TRUE(LoadSheet(dir.path(), "0042-0123b.ul"));
+  const auto& c = Orders().StartCoords;
+  EXPECT_EQ(c.TeleportX, 500);
+  EXPECT_EQ(c.LoadedTeleportX, 500);
+  EXPECT_EQ(c.LoadedTeleportY, 60);
+
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+  EXPECT_FALSE(Orders().TeleportReturnChecked);
+  EXPECT_EQ(c.TeleportX, 0);
+  EXPECT_EQ(c.TeleportY, 0);
+  EXPECT_EQ(Orders().MapFields.Edit3, "0");
+}
+
+TEST_F(SheetFilesTest, ReadsTheOlderNarrowForm) {
+  // Line 4 is shorter than 42 characters and the turn starts in column 35;
+  // parameters are 4 columns wide, each followed by two blanks, P3 by two
+  // blanks and " ¦", so the TVP stands in columns 32..35.
+  const std::string old_form = Join({
+      "|  20 soros UL                        |",
+      "|  Morvenkaldriss       Utasítás  Lap |"_w,
+      "|                      ______         | ind.koord: 7;8",
+      "|  #: 0815  szla: ....  ______ F:   31 |",
+      "|",
+      "|",
+      "|",
+      "|  1. MA   1234  5678    -1   \xA6 120 \xA6 |      -5      0     0    0",
+      "|  2. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|  3. EF      3     -     2   \xA6  45 \xA6 |       0      0     0    0",
+      "|  4. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|  5. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|",
+  });
+  std::string text = old_form;
+  for (int n = 6; n <= 20; ++n) {
+    text += std::string(n < 10 ? "|  " : "| ") + std::to_string(n) + ". -       -     -     -   \xA6   0 \xA6 |\r\n";
+    if (n % 5 == 0 && n != 20) text += "|\r\n";
+  }
+  dir.Write("0815-0031.ul", text);
+  ASSERT_TRUE(LoadSheet(dir.path(), "0815-0031.ul")) << boxes.shown.size();
+  const auto& s = SheetModel();
+  EXPECT_EQ(s.Header.KSZ, "0815");
+  EXPECT_EQ(s.Header.FORD, "0031");
+  EXPECT_EQ(s.Lines.SheetCodes[1], "MA  ");
+  EXPECT_EQ(s.Lines.SheetParams[1], (std::array<std::int32_t, 3>{1234, 5678, -1}));
+  EXPECT_EQ(s.Lines.SheetTvp[1], 120);
+  EXPECT_EQ(s.Lines.SheetTvpManual[1], -5);
+  EXPECT_EQ(s.Lines.SheetParams[3], (std::array<std::int32_t, 3>{3, 0, 2}));
+  EXPECT_EQ(s.Lines.SheetTvp[3], 45);
+  EXPECT_EQ(Orders().StartCoords.StartX, 7);
+  EXPECT_EQ(Orders().StartCoords.StartY, 8);
+}
+
+TEST_F(SheetFilesTest, WriteAndReadBackKeepEveryLine) {
+  SheetModel().Header.KSZ = "2001";
+  SheetModel().Header.FORD = "0044";
+  for (int l = 1; l <= kSheetLines; ++l)
+    SetLine(l, l % 3 == 0 ? "" : (l % 3 == 1 ? "EF" : "M"), l * 7, l % 4 == 0 ? 0 : 900 + l, l % 5 == 0 ? -l % 10 : l,
+            l * 10 - 100, l % 2 ? -l : l * 3);
+  const OrderSheet written = SheetModel().Lines;
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+
+  ResetSheetModel();
+  ASSERT_TRUE(LoadSheet(dir.path(), "2001-0044.ul"));
+  const auto& s = SheetModel();
+  for (int l = 1; l <= kSheetLines; ++l) {
+    const auto i = static_cast<std::size_t>(l);
+    std::string code = s.Lines.SheetCodes[i];
+    code.erase(code.find_last_not_of(' ') + 1);
+    EXPECT_EQ(code, written.SheetCodes[i]) << l;
+    EXPECT_EQ(s.Lines.SheetParams[i], written.SheetParams[i]) << l;
+    EXPECT_EQ(s.Lines.SheetTvp[i], written.SheetTvp[i]) << l;
+    EXPECT_EQ(s.Lines.SheetTvpManual[i], written.SheetTvpManual[i]) << l;
+  }
+  EXPECT_EQ(Orders().EfFactor, static_cast<std::uint8_t>(300 / 280));  // line 40: EF 280, TVP 300
+}
+
+TEST_F(SheetFilesTest, SettingsOfTheLoadedCharacterAreTakenWithTheirTeleportFoci) {
+  dir.Write("1234-0007.ul", kGolden20);
+  TSettingsEntry e;
+  e.KSZ = "1234";
+  e.MOZG = 12;
+  e.FELT = 7;
+  e.TERFOKUSZ = 3;
+  e.TVP = 50;
+  e.VP = 4;
+  e.PP = 2;
+  e.TU = -1;
+  AppendSettingsEntry(e);
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+  const auto& ch = CharSettings();
+  EXPECT_EQ(ch.CharMozg, 12);
+  EXPECT_EQ(ch.CharFelt, 7);
+  EXPECT_EQ(ch.CharTerfokusz, 3);
+  EXPECT_EQ(ch.CharTvp, 50);
+  EXPECT_EQ(ch.CharVp, 4);
+  EXPECT_EQ(ch.CharPp, 2);
+  EXPECT_EQ(ch.CharTu, -1);
+  EXPECT_EQ(Accounts().SettingsCount, 1);
+
+  // Another character without an entry gets one with the defaults, and none of
+  // the first one's foci.
+  dir.Write("0042-0123b.ul", Golden40());
+  ASSERT_TRUE(LoadSheet(dir.path(), "0042-0123b.ul"));
+  EXPECT_EQ(ch.CharMozg, 10);
+  EXPECT_EQ(ch.CharFelt, 10);
+  EXPECT_EQ(ch.CharTerfokusz, 0);
+  EXPECT_EQ(ch.CharTvp, 0);
+  EXPECT_EQ(ch.CharTu, 0);
+  ASSERT_EQ(Accounts().SettingsCount, 2);
+  const auto& added = Accounts().SettingsTable[2];
+  EXPECT_EQ(added.KSZ, "0042");
+  EXPECT_EQ(added.MOZG, 10);
+  EXPECT_EQ(added.FELT, 10);
+  EXPECT_EQ(added.TERFOKUSZ, 0);
+}
+
+TEST_F(SheetFilesTest, AFullSettingsTableTakesNoNewCharacter) {
+  for (int i = 1; i <= kSettingsCapacity; ++i) {
+    TSettingsEntry e;
+    e.KSZ = std::to_string(5000 + i);
+    AppendSettingsEntry(e);
+  }
+  CharSettings().CharTerfokusz = 9;
+  dir.Write("1234-0007.ul", kGolden20);
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+  EXPECT_EQ(Accounts().SettingsCount, kSettingsCapacity);
+  EXPECT_EQ(CharSettings().CharMozg, 10);
+  EXPECT_EQ(CharSettings().CharTerfokusz, 0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text,
+            "A karakterbeállítások táblája megtelt (100 karakter): a(z) 1234 karakter beállításai nem menthetők."_w);
+}
+
+TEST_F(SheetFilesTest, ARefusedLoadLeavesEverythingAsItWas) {
+  BuildSheet20();
+  Program().RecentSheets[1] = "elozo.ul";
+  const Snapshot before = Take();
+
+  std::string bad_coords = kGolden20;
+  bad_coords.replace(bad_coords.find("12;34"), 5, "12;x4");
+  std::string slipped = kGolden20;  // a separator line lost: the order lines slip
+  slipped.erase(slipped.find(kSeparator), kSeparator.size() + 2);
+  std::string junk;
+  for (int i = 0; i < 4000; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+
+  struct Case {
+    const char* name;
+    std::string bytes;  // nothing is written for the missing file
+    std::string message;
+  };
+  const Case cases[] = {
+      {"nincs.ul", "", "A fájl nem található vagy nem olvasható: nincs.ul"_w},
+      {"ures.ul", "", "A fájl hiányos, nem tölthető be: ures.ul"_w},
+      {"csonka.ul", kGolden20.substr(0, kGolden20.find("|  9. ")), "A fájl hiányos, nem tölthető be: csonka.ul"_w},
+      {"szemet.ul", junk, "A fájl nem UL lap vagy sérült, nem tölthető be: szemet.ul"_w},
+      {"csuszott.ul", slipped, "A fájl nem UL lap vagy sérült, nem tölthető be: csuszott.ul"_w},
+      {"koord.ul", bad_coords, "Hibás koordináta a fájlban, nem tölthető be: koord.ul"_w},
+      {"level.ul", "KSZ=1234&VERSION=2\r\n" + kGolden20,
+       "Ez egy e-mail UL fájl; ilyen fájl betöltése még nem lehetséges: level.ul"_w},
+  };
+  for (const auto& c : cases) {
+    if (std::string_view(c.name) != "nincs.ul") dir.Write(c.name, c.bytes);
+    boxes.shown.clear();
+    EXPECT_FALSE(LoadSheet(dir.path(), c.name)) << c.name;
+    EXPECT_TRUE(Take() == before) << c.name;
+    ASSERT_EQ(boxes.shown.size(), 1u) << c.name;
+    EXPECT_EQ(boxes.shown[0].text, c.message);
+    EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  }
+}
+
+TEST_F(SheetFilesTest, FileIsFoundWhateverItsCase) {
+  dir.Write("1234-0007.UL", kGolden20);
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+  EXPECT_EQ(SheetModel().Header.KSZ, "1234");
+  // Saving overwrites that file instead of adding a second one.
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/1234-0007.ul"));
+
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.UL"));
+  EXPECT_EQ(Program().RecentSheets[1], "1234-0007.ul");
+  EXPECT_EQ(Program().RecentSheets[2], "");
+}
+
+TEST_F(SheetFilesTest, FailedWriteIsReportedAndKeepsTheSheetUnsaved) {
+  BuildSheet20();
+  Program().RecentSheets[1] = "elozo.ul";
+  for (const std::string& folder : {dir.path() + "/nincs", dir.Write("fajl", "x")}) {
+    boxes.shown.clear();
+    EXPECT_FALSE(WriteSheetForm(folder));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul (a korábbi fájl változatlan maradt)."_w);
+    EXPECT_TRUE(Editor().SheetModified);
+    EXPECT_EQ(Program().RecentSheets[1], "elozo.ul");
+    EXPECT_EQ(Program().RecentSheets[2], "");
+  }
+  EXPECT_EQ(dir.Read("fajl"), "x");
+}
+
+TEST_F(SheetFilesTest, WriteThatFailsMidwayLeavesTheOldFileByteIdentical) {
+  const std::string old_bytes = kGolden20;
+  dir.Write("1234-0007.ul", old_bytes);
+  BuildSheet20();
+  SheetModel().Lines.SheetCodes[30] = "M";  // a 56-line file, longer than the old one
+
+  // The file-size limit makes the kernel refuse the write after 200 bytes,
+  // root or not.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 200;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteSheetForm(dir.path());
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(dir.Read("1234-0007.ul"), old_bytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()),
+            1);  // no temporary file left behind
+  EXPECT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(Editor().SheetModified);
+}
+
+TEST_F(SheetFilesTest, NameThatLeadsOutOfTheFolderIsRefused) {
+  SheetModel().Header.KSZ = "../x";
+  EXPECT_FALSE(WriteSheetForm(dir.path() + "/sub"));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Érvénytelen fájlnév, a lap nem menthető: ../x-0000.ul"_w);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/x-0000.ul"));
+}
+
+TEST_F(SheetFilesTest, StartUpLoadResetsTheEditorDefaults) {
+  auto& ed = Editor();
+  ed.CursorCell = 253;
+  ed.CurLine = 25;
+  ed.ResourceView = true;
+  ed.ColorMarkup = false;
+  Status().TotalTvp = 77;
+  Status().TvpToCursor = 66;
+  Orders().EfFactor = 20;
+  Modes().PromptIndex = 3;
+  LastDrawnStatus().TvpToCursor = 40;
+  SheetModel().Header.KSZ = "1234";
+  LoadAccountsAndSettingsAtStart(dir.path());
+  EXPECT_EQ(Modes().PromptIndex, 10);
+  EXPECT_EQ(LastDrawnStatus().TvpToCursor, -999);
+  EXPECT_EQ(ed.CursorCell, 10);
+  EXPECT_EQ(ed.CurLine, 1);
+  EXPECT_FALSE(ed.ResourceView);
+  EXPECT_TRUE(ed.ColorMarkup);
+  EXPECT_EQ(Status().TotalTvp, 0);
+  EXPECT_EQ(Status().TvpToCursor, 0);
+  EXPECT_EQ(Orders().EfFactor, 10);
+  EXPECT_EQ(SheetModel().Header.KSZ, "0000");
+}
+
+}  // namespace
+}  // namespace vorda
