@@ -75,7 +75,7 @@ void ParamEntryKey(std::uint16_t key) {
     DrawEntryText();
   } else if (key == vk::Back) {
     if (!text.empty()) text.pop_back();
-    text.insert(0, "0");
+    text = '0' + text;
     DrawEntryText();
   } else if (key == vk::Return) {
     auto& ed = Editor();
