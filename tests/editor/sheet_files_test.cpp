@@ -301,14 +301,14 @@ TEST_F(SheetFilesTest, TeleportPairWaitsWhenTheBoxIsAlreadyOnAndClearsWhenAbsent
 }
 
 TEST_F(SheetFilesTest, ReadsTheOlderNarrowForm) {
-  // Line 4 is shorter than 42 characters and the turn starts in column 35;
-  // parameters are 4 columns wide, each followed by two blanks, P3 by two
-  // blanks and " ¦", so the TVP stands in columns 32..35.
+  // Line 4 is shorter than 42 characters (its teleport text aside) and the
+  // turn starts in column 35; parameters are 4 columns wide, each followed by
+  // two blanks, P3 by two blanks and " ¦", so the TVP stands in columns 32..35.
   const std::string old_form = Join({
       "|  20 soros UL                        |",
       "|  Morvenkaldriss       Utasítás  Lap |"_w,
       "|                      ______         | ind.koord: 7;8",
-      "|  #: 0815  szla: ....  ______ F:   31 |",
+      "|  #: 0815  szla: ....  ______ F:   31 | teleport : 3;4",
       "|",
       "|",
       "|",
@@ -337,6 +337,8 @@ TEST_F(SheetFilesTest, ReadsTheOlderNarrowForm) {
   EXPECT_EQ(s.Lines.SheetTvp[3], 45);
   EXPECT_EQ(Orders().StartCoords.StartX, 7);
   EXPECT_EQ(Orders().StartCoords.StartY, 8);
+  EXPECT_EQ(Orders().StartCoords.TeleportX, 3);
+  EXPECT_EQ(Orders().StartCoords.TeleportY, 4);
 }
 
 TEST_F(SheetFilesTest, WriteAndReadBackKeepEveryLine) {
