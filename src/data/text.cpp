@@ -72,23 +72,35 @@ std::uint8_t HexToByte(std::string_view s) {
   return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std::string_view s) {
-  std::string text(s);
-  if (old_text.empty() || old_text == new_text) return text;
-  if (new_text.size() >= old_text.size()) {
-    // Searching from the start again only ends when each step shortens the text:
-    // with a New as long as Old (one that contains Old, or "ba" for "ab" in
-    // "aab") it could run for ever, so such a pair is replaced in one pass.
-    std::string out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(old_text, from)) != std::string::npos; from = at + old_text.size()) {
-      out.append(text, from, at - from);
-      out += new_text;
-    }
-    out.append(text, from, std::string::npos);
-    return out;
+namespace {
+
+// Every Old replaced in one left-to-right pass.
+std::string ReplaceInOnePass(std::string_view old_text, std::string_view new_text, std::string_view s) {
+  std::string out;
+  std::size_t from = 0;
+  for (std::size_t at; (at = s.find(old_text, from)) != std::string_view::npos; from = at + old_text.size()) {
+    out.append(s.substr(from, at - from));
+    out += new_text;
   }
+  out.append(s.substr(from));
+  return out;
+}
+
+}  // namespace
+
+std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std::string_view s) {
+  if (old_text.empty() || old_text == new_text) return std::string(s);
+  // A New that holds Old would be found again after every replacement.
+  if (new_text.find(old_text) != std::string_view::npos) return ReplaceInOnePass(old_text, new_text, s);
+  // Every search starts again from the text's start. That ends by itself when
+  // New is shorter than Old; a pair of other lengths can cycle ("ab" by "ba" in
+  // "aab" comes back to "aab"), so past a bound far above what any ending run
+  // needs the text is replaced in one pass instead.
+  const std::size_t bound = (s.size() + 1) * (old_text.size() + new_text.size() + 1) * 4;
+  std::string text(s);
+  std::size_t steps = 0;
   for (std::size_t at; (at = text.find(old_text)) != std::string::npos;) {
+    if (++steps > bound) return ReplaceInOnePass(old_text, new_text, s);
     text.insert(at, new_text);
     text.erase(text.find(old_text), old_text.size());
   }

@@ -30,9 +30,9 @@ std::uint8_t HexToByte(std::string_view s);
 
 // S with every Old replaced by New, each search starting again from the text's
 // start, so that an occurrence a replacement creates is replaced too (two blanks
-// by one reduces every run of blanks to one). That rule ends only while New is
-// shorter than Old; a New of Old's length or longer (one containing Old would
-// loop for ever) is replaced in one left-to-right pass instead.
+// by one reduces every run of blanks to one). A pair for which that never ends
+// (a New that contains Old, or one that brings the text back to where it was)
+// is replaced in one left-to-right pass instead.
 std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std::string_view s);
 
 }  // namespace vorda

@@ -75,6 +75,7 @@ TEST(ReplaceAll, RescansFromTheStart) {
 TEST(ReplaceAll, NewContainingOldEndsInOnePass) {
   EXPECT_EQ(ReplaceAll("a", "aa", "bab"), "baab");
   EXPECT_EQ(ReplaceAll("ab", "ba", "aab"), "aba");  // would cycle "aab" -> "abaab" -> "aab" by rescanning
+  EXPECT_EQ(ReplaceAll("ab", "bb", "aab"), "bbb");  // ends by itself, so the rescanning rule holds
   EXPECT_EQ(ReplaceAll("&", "&amp;", "a&b&"), "a&amp;b&amp;");
 }
 
