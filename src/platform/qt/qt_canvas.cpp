@@ -74,6 +74,12 @@ void QtCanvas::RebuildFont() {
     // top three rows of their line.
     const int taller = qRound(QFontMetricsF(font_).capHeight()) - qRound(0.571 * pixels);
     text_ascent_ += std::max(0, taller);
+  } else {
+    // Liberation Sans, hinted at these sizes, puts the accents of bold lower-case
+    // letters on the top row of the text (Arial keeps them a row lower). That
+    // row lies above the band that the line refresh clears, so they would stay
+    // behind; the glyphs sit one pixel lower instead, still inside the band.
+    text_ascent_ += 1;
   }
 }
 

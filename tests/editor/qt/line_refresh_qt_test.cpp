@@ -44,6 +44,25 @@ TEST_F(LineRefreshQtTest, ValueAndNormalColoursStandWhereTheMarkUpPutsThem) {
   EXPECT_FALSE(HasColour(3, 0, 680, colors::Red));
 }
 
+TEST_F(LineRefreshQtTest, ClearingALineLeavesNothingOfItsAccentedText) {
+  // "M 3 7 1" reads "mozogsz délkeletre, északnyugatra, ..." in bold: the
+  // accents must fall inside the band that the next refresh of the line clears.
+  qt.SetFontBold(true);  // as the frame leaves the sheet's one font
+  auto& s = SheetModel().Lines;
+  s.SheetCodes[6] = "M";
+  s.SheetParams[6] = {3, 7, 1};
+  RefreshSheetLine(6);
+  ASSERT_TRUE(HasColour(6, 234, 700, colors::Aqua));
+  s.SheetCodes[6].clear();
+  s.SheetParams[6] = {0, 0, 0};
+  RefreshSheetLine(6);
+  for (int y = 12 * 6 - 2; y <= 12 * 6 + 10; ++y)
+    for (int x = 230; x < 680; ++x)
+      if (y != 250) {
+        ASSERT_EQ(QtCanvas::FromRgb(qt.Image().pixel(x, y)), colors::Black) << x << "," << y;
+      }
+}
+
 TEST_F(LineRefreshQtTest, UnknownCodeIsDrawnRed) {
   SheetModel().Lines.SheetCodes[5] = "m";
   RefreshSheetLine(5);
