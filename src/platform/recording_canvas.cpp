@@ -36,11 +36,4 @@ std::vector<RecordingCanvas::Entry> RecordingCanvas::Texts() const {
   return out;
 }
 
-std::string RecordingCanvas::TextAtRow(int y) const {
-  std::string out;
-  for (const auto& e : entries_)
-    if (e.op == Op::Text && e.y1 == y) out += e.text;
-  return out;
-}
-
 }  // namespace vorda

@@ -55,8 +55,6 @@ class RecordingCanvas : public Canvas {
 
   // All text runs drawn so far, in drawing order.
   std::vector<Entry> Texts() const;
-  // The texts drawn at row y joined in drawing order (handy for whole lines).
-  std::string TextAtRow(int y) const;
 
  private:
   std::vector<Entry> entries_;
