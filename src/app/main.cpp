@@ -2,7 +2,7 @@
 // accounts and settings) from the folder the executable stands in.
 #include <QApplication>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/qt/main_window.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"

@@ -6,7 +6,7 @@
 #include "data/char_settings.h"
 #include "data/field_reader.h"
 #include "data/text.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 

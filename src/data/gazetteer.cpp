@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/gazetteer_table.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 

@@ -1,6 +1,6 @@
 #include "data/gazetteer_table.h"
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda::gazetteer {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "data/field_reader.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "platform/files.h"
 
 namespace vorda {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_state.h"
 #include "editor/sheet_screen.h"
 #include "orders/describers.h"

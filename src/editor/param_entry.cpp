@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_modes.h"
 #include "editor/editor_state.h"
 #include "editor/line_refresh.h"

@@ -5,7 +5,7 @@
 
 #include "data/order_sheet.h"
 #include "data/text.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_state.h"
 #include "editor/line_refresh.h"
 #include "editor/sheet_totals.h"

@@ -1,6 +1,6 @@
 #include "orders/attribute_names.h"
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/game_tables.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/attribute_names.h"
 #include "orders/describe_orders0_parts.h"
 #include "orders/move_replay.h"

@@ -6,7 +6,7 @@
 
 #include "data/game_tables.h"
 #include "data/gazetteer.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders0_parts.h"
 #include "orders/directions.h"
 #include "orders/move_replay.h"

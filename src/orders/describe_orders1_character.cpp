@@ -7,7 +7,7 @@
 #include <string>
 
 #include "data/game_tables.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders1_branches.h"
 #include "orders/directions.h"
 

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders1_branches.h"
 #include "orders/place_text.h"
 

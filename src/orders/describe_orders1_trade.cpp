@@ -6,7 +6,7 @@
 
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders1_branches.h"
 
 namespace vorda::describe1 {

@@ -1,6 +1,6 @@
 // Movement, item and point transfers, and the friendship list.
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders1_branches.h"
 #include "orders/directions.h"
 

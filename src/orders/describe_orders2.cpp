@@ -8,7 +8,7 @@
 
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/attribute_names.h"
 #include "orders/describe_orders2_branches.h"
 #include "orders/describers.h"

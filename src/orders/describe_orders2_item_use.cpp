@@ -7,7 +7,7 @@
 
 #include "data/game_tables.h"
 #include "data/gazetteer.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders2_branches.h"
 #include "orders/directions.h"
 

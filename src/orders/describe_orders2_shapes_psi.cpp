@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/game_tables.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders2_branches.h"
 
 namespace vorda::orders2 {

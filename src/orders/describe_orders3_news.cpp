@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/game_tables.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describe_orders3_parts.h"
 
 namespace vorda::describe3 {

@@ -7,7 +7,7 @@
 #include "data/game_tables.h"
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/order_phrases.h"
 #include "orders/orders_state.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/game_tables.h"
 #include "data/text.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 

@@ -1,7 +1,7 @@
 #include "orders/place_text.h"
 
 #include "data/text.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 

@@ -6,7 +6,7 @@
 
 #include "data/char_settings.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "platform/message_box.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
 

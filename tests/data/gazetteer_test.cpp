@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/text.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 namespace {

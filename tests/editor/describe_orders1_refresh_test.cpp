@@ -7,7 +7,7 @@
 
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_fixture.h"
 #include "editor/line_refresh.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_fixture.h"
 #include "editor/line_refresh.h"
 #include "orders/describe_orders2_fixture.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_fixture.h"
 
 namespace vorda {

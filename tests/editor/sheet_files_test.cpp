@@ -10,7 +10,7 @@
 #include "data/char_settings.h"
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/editor_modes.h"
 #include "editor/editor_state.h"
 #include "editor/program_state.h"

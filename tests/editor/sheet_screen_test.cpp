@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/char_settings.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "editor/screen_fixture.h"
 
 namespace vorda {

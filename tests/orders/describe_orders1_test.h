@@ -11,7 +11,7 @@
 
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "orders/describers.h"
 #include "support/state_reset.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 namespace {

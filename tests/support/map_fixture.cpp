@@ -1,6 +1,6 @@
 #include "support/map_fixture.h"
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "platform/files.h"
 
 namespace vorda::testing {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 #include "platform/message_box.h"
 
 namespace vorda {

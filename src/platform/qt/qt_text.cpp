@@ -1,6 +1,6 @@
 #include "platform/qt/qt_text.h"
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 

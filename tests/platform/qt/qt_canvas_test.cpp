@@ -4,7 +4,7 @@
 #include <string_view>
 #include <gtest/gtest.h>
 
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 namespace vorda {
 namespace {

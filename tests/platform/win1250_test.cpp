@@ -1,4 +1,4 @@
-#include "data/win1250.h"
+#include "platform/win1250.h"
 
 #include <gtest/gtest.h>
 
