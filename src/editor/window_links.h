@@ -16,6 +16,29 @@ struct WindowLinks {
   // Enables and shows the map window with its grid on column 2, row 2.
   std::function<void()> OnShowMap;
 
+  // The dialogs and small windows, each filled in by its window when it is
+  // created: the e-mail order dialog, the sending dialog, the settings window,
+  // the turn comparison and the notebook (each shown as the menu command asks),
+  // and the encyclopedia look-up for the cell under the cursor, which shows its
+  // window when an entry was found.
+  std::function<void()> OnShowEmailDialog;
+  std::function<void()> OnShowSendDialog;
+  std::function<void()> OnShowSettings;
+  std::function<void()> OnShowComparison;
+  std::function<void()> OnShowNotebook;
+  std::function<void()> OnLookupEncyclopedia;
+
+  // The notebook follows the sheet while it is shown; each entry does nothing
+  // while the notebook is hidden. Save writes the open notebook under the
+  // character number in force (creating the notesz folder); SaveIfKept saves
+  // only when the notesz folder exists and the notebook holds lines or the
+  // character's file exists (the save prompt's rule); Clear empties it; Load
+  // clears it, names the character and reads the current character's file.
+  std::function<void()> OnNotebookSave;
+  std::function<void()> OnNotebookSaveIfKept;
+  std::function<void()> OnNotebookClear;
+  std::function<void()> OnNotebookLoad;
+
   void CloseMain() const {
     if (OnCloseMain) OnCloseMain();
   }
@@ -26,6 +49,19 @@ struct WindowLinks {
   void ShowMap() const {
     if (OnShowMap) OnShowMap();
   }
+  static void Call(const std::function<void()>& f) {
+    if (f) f();
+  }
+  void ShowEmailDialog() const { Call(OnShowEmailDialog); }
+  void ShowSendDialog() const { Call(OnShowSendDialog); }
+  void ShowSettings() const { Call(OnShowSettings); }
+  void ShowComparison() const { Call(OnShowComparison); }
+  void ShowNotebook() const { Call(OnShowNotebook); }
+  void LookupEncyclopedia() const { Call(OnLookupEncyclopedia); }
+  void NotebookSave() const { Call(OnNotebookSave); }
+  void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
+  void NotebookClear() const { Call(OnNotebookClear); }
+  void NotebookLoad() const { Call(OnNotebookLoad); }
 };
 
 WindowLinks& Windows();
