@@ -63,8 +63,18 @@ void FormKeyDown(std::uint16_t& key, ShiftState shift) {
     if (const ModeKeyHandler handler = Keys().handlers[mode]) {
       handler(key);
       if (mode == 2 && (key == vk::Return || key == vk::Escape)) {
-        ed.EditorMode = 1;
-        RestoreScreenRect(1);
+        if (g_modes.KeepSavePrompt) {
+          g_modes.KeepSavePrompt = false;
+        } else {
+          ed.EditorMode = 1;
+          RestoreScreenRect(1);
+          if (g_modes.RedrawAfterSavePrompt) {
+            g_modes.RedrawAfterSavePrompt = false;
+            RedrawSheet();
+            MoveCursor(ed.CursorCell);
+            UpdateStatusLine(1);
+          }
+        }
       }
     }
   }

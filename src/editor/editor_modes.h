@@ -25,6 +25,12 @@ struct ModeState {
   // The parameter entry box: its five digits and the value read on Enter.
   std::string ParamEntryText = "00000";
   std::int32_t ParamEntryValue = 0;
+  // Set by the save prompt's handler when a save failed: the prompt stays open
+  // after its Enter.
+  bool KeepSavePrompt = false;
+  // Set when the character changed in the save prompt: the sheet, whose costs
+  // follow the character's settings, is drawn anew once the prompt is gone.
+  bool RedrawAfterSavePrompt = false;
 };
 
 ModeState& Modes();
@@ -38,7 +44,9 @@ void SetModeKeyHandler(std::uint8_t mode, ModeKeyHandler handler);
 // The main window's key-down event. With any shift state the key is left as it
 // is (for the menu); otherwise, while EditorReady is set, the current mode's
 // handler gets it, and the key is consumed (set to 0) in either case. After the
-// save prompt's Enter or Esc the editor returns to mode 1 and slot 1 is put back.
+// save prompt's Enter or Esc the editor returns to mode 1 and slot 1 is put back
+// (unless the prompt asked to stay open), then the sheet is drawn anew when the
+// prompt asked for it.
 void FormKeyDown(std::uint16_t& key, ShiftState shift);
 
 // The main window's key-up event: the map window follows the cursor.

@@ -28,6 +28,9 @@ struct ProgramState {
   // notebook), ending in "/".
   std::string ProgramDir;
   std::string IniPath;
+  // Whether IniPath existed at start: only then does the first activation
+  // open the sheet the ini file names.
+  bool IniFound = false;
   bool FirstActivation = true;
   TOptions Options;
   // Bare file names, newest first, without gaps or duplicates; slots 1..10
