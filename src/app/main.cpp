@@ -1,28 +1,41 @@
-// vorda40: the order-sheet planner. It reads its files (the game tables, the
-// accounts and settings) from the folder the executable stands in.
+// vorda40: the order-sheet planner. It reads its files (the ini file, the game
+// tables, the accounts and settings) from the folder the executable stands in;
+// one command-line argument names another ini file in that folder.
 #include <QApplication>
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
 
 int main(int argc, char** argv) {
+  // The sheet is drawn pixel by pixel for 96 dots per inch: Qt must not scale
+  // the window on a screen of more; the window uses its smaller font there.
+  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
   QApplication app(argc, argv);
   const std::string title = "Vorda40 UL tervező program"_w;
   QApplication::setApplicationName(vorda::ToQString(title));
+  // The program ends with its main window, whatever other windows are shown.
+  QApplication::setQuitOnLastWindowClosed(false);
 
   vorda::QtMessageBoxes boxes(title);
   vorda::InstallMessageBoxes(&boxes);
+  vorda::QtDesktop desktop;
+  vorda::InstallDesktop(&desktop);
   int result = 0;
   {
-    vorda::TForm1 form;
+    vorda::TForm1 form(nullptr, QApplication::arguments().mid(1));
     boxes.SetParent(&form);
+    desktop.SetParent(&form);
+    QObject::connect(&form, &vorda::TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     form.activateWindow();
     result = QApplication::exec();
   }
+  vorda::InstallDesktop(nullptr);
   vorda::InstallMessageBoxes(nullptr);
   return result;
 }

@@ -1,10 +1,13 @@
 #include "editor/qt/main_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
@@ -12,35 +15,64 @@
 #include "editor/editor_modes.h"
 #include "editor/editor_state.h"
 #include "editor/line_refresh.h"
+#include "editor/menu_commands.h"
 #include "editor/program_state.h"
 #include "editor/sheet_files.h"
 #include "editor/sheet_screen.h"
+#include "editor/start_up.h"
 #include "editor/window_links.h"
+#include "platform/ini_file.h"
 #include "platform/qt/event_guard.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_text.h"
 
 namespace vorda {
 
-TForm1::TForm1(QWidget* parent)
+namespace {
+
+// How a shortcut reads in the menu (the menu shows it; the key itself goes
+// through the editor's shortcut table).
+QString ShortcutText(std::uint16_t key, ShiftState shift) {
+  QString text;
+  if (shift & shift::Ctrl) text += "Ctrl+";
+  if (shift & shift::Alt) text += "Alt+";
+  if (shift & shift::Shift) text += "Shift+";
+  if (key >= vk::F1 && key <= vk::F24) return text + "F" + QString::number(key - vk::F1 + 1);
+  if (key == vk::Insert) return text + "Ins";
+  if (key == vk::Tab) return text + "Tab";
+  return text + QChar(key);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent, const QStringList& arguments, const QString& program_dir)
     : QWidget(parent), canvas_(kSheetWidth, kSheetHeight), store_(canvas_.Image()) {
-  GuardEvent([this] { FormCreate(); });
+  GuardEvent([&] { FormCreate(arguments, program_dir); });
 }
 
 TForm1::~TForm1() {
   Windows().OnCloseMain = nullptr;
+  MainWindow() = MainWindowLinks{};
   InstallSheetPictureStore(nullptr);
   InstallSheetCanvas(nullptr);
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir) {
   physical_keys_ = PlatformHasPhysicalKeyCodes();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  resize(kSheetWidth, kSheetHeight);
+  BuildMainMenu();
+  resize(kSheetWidth, kSheetHeight + menu_bar_->sizeHint().height());
+
+  // Whenever the program becomes the active one, the sheet comes to the front.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive) raise();
+  });
 
   auto& program = Program();
-  program.ProgramDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
+  const QString folder = program_dir.isEmpty() ? QCoreApplication::applicationDirPath() : program_dir;
+  program.ProgramDir = QFile::encodeName(folder).toStdString();
+  if (program.ProgramDir.empty() || program.ProgramDir.back() != '/') program.ProgramDir += '/';
 
   // Screens of more than 96 pixels per inch get the smaller font, and the
   // texts on the grid move up a pixel.
@@ -53,9 +85,10 @@ void TForm1::FormCreate() {
     ed.LargeFontOffset = -1;
   }
 
-  for (auto& slot : program.RecentSheets) slot.clear();
-  SheetModel().Header.KSZ = "0000";
-  SheetModel().Header.SZLA = "00000";
+  std::vector<std::string> args;
+  for (const QString& a : arguments) args.push_back(QFile::encodeName(a).toStdString());
+  program.IniPath = IniPathFor(program.ProgramDir, args);
+  if (ReadIniAtStart(FileIniStorage(program.IniPath))) move(program.Options.FormLeft, program.Options.FormTop);
   program.FirstActivation = true;
 
   setWindowTitle(ToQString("20 soros és 40 soros UL tápláló program by Quorbel (Win95/98)  v2.32.5"_w));
@@ -64,30 +97,91 @@ void TForm1::FormCreate() {
   canvas_.FillRect(0, 0, kSheetWidth, kSheetHeight);
   InstallSheetCanvas(&canvas_);
   InstallSheetPictureStore(&store_);
-  Windows().OnCloseMain = [this] { close(); };
+  LoadMapAtStart();
+  BuildRecentMenu();
+
+  // A close asked from inside a key or a command is carried out after it, when
+  // the editor is back in the mode the close is judged by.
+  Windows().OnCloseMain = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
+  MainWindow().Enabled = [this] { return isEnabled(); };
+  MainWindow().Resize = [this](int dx, int dy) { resize(width() + dx, height() + dy); };
+  InstallMenuCommands();
+}
+
+void TForm1::BuildMainMenu() {
+  menu_bar_ = new QMenuBar(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setMenuBar(menu_bar_);
+  layout->addStretch();
+  file_menu_ = menu_bar_->addMenu(ToQString("&File"));
+  QMenu* sheet_menu = menu_bar_->addMenu(ToQString("&UL tábla"_w));
+  // The items of "Rejtett" live only as shortcuts: that menu is never shown.
+  for (const MenuItemDef& item : MainMenu1()) {
+    const std::string menu = item.menu;
+    QMenu* target = menu == "File1" ? file_menu_ : menu == "ULtbla1" ? sheet_menu : nullptr;
+    if (!target) continue;
+    if (item.caption == "-") {
+      target->addSeparator();
+      continue;
+    }
+    QString text = ToQString(item.caption);
+    if (item.key != 0) text += "\t" + ShortcutText(item.key, item.shift);
+    QAction* action = target->addAction(text);
+    action->setObjectName(item.name);
+    connect(action, &QAction::triggered, this, [this, &item] {
+      GuardEvent([&] { RunMenuItem(item); });
+      update();
+    });
+  }
+  QAction* separator = file_menu_->addSeparator();
+  separator->setObjectName("FN2");
+  fixed_file_items_ = static_cast<int>(file_menu_->actions().size());
+  connect(file_menu_, &QMenu::aboutToShow, this, [this] { BuildRecentMenu(); });
+}
+
+void TForm1::BuildRecentMenu() {
+  // The recent items are made anew from the list; each keeps its file name as
+  // its data, the caption only shows it.
+  const auto actions = file_menu_->actions();
+  for (int i = static_cast<int>(actions.size()) - 1; i >= fixed_file_items_; --i) {
+    file_menu_->removeAction(actions[i]);
+    actions[i]->deleteLater();
+  }
+  for (const RecentMenuItem& item : RecentMenuItems()) {
+    QAction* action = file_menu_->addAction(ToQString(item.file).replace('&', "&&"));
+    action->setObjectName(QString::fromStdString(item.name));
+    action->setData(QString::fromStdString(item.file));
+    const int position = item.position;
+    connect(action, &QAction::triggered, this, [this, action, position] {
+      GuardEvent([&] { RunRecentItem(position, action->data().toString().toStdString()); });
+      update();
+    });
+  }
 }
 
 void TForm1::FormActivate() {
-  auto& program = Program();
-  if (!program.FirstActivation) return;
-  program.FirstActivation = false;
-  LoadAccountsAndSettingsAtStart(program.ProgramDir);
-
-  auto& ed = Editor();
-  ed.EditorReady = true;
-  ed.EditorMode = 1;
-  ed.ColorMarkup = true;
-  ed.CursorCell = 10;
-  ed.SheetModified = false;
-
-  // No ini file names a sheet to open: the sheet starts empty.
-  LoadGameDataFiles(program.ProgramDir);
-  DrawSheetFrame();
-  RedrawSheet();
-  UpdateStatusLine(1);
-  MoveCursor(10);
-  Windows().RefreshMap(true);
+  FirstActivation();
   update();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  bool carried_out = false;
+  GuardEvent([&] {
+    if (AskToClose() != CloseAnswer::Proceed) return;
+    auto& program = Program();
+    program.Options.FormLeft = x();
+    program.Options.FormTop = y();
+    FileIniStorage ini(program.IniPath);
+    carried_out = ShutDown(ini);
+  });
+  update();
+  if (carried_out) {
+    e->accept();
+    emit Closed();
+  } else {
+    e->ignore();
+  }
 }
 
 void TForm1::showEvent(QShowEvent* e) {
@@ -139,7 +233,7 @@ void TForm1::paintEvent(QPaintEvent* /*e*/) {
   GuardEvent([this] {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.drawImage(QPoint(0, 0), canvas_.Image());
+    painter.drawImage(QPoint(0, menu_bar_->height()), canvas_.Image());
   });
 }
 

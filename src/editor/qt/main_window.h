@@ -4,6 +4,9 @@
 // virtual-key codes; menu shortcuts take theirs first, every other key goes to
 // the editor's mode dispatch. Tab and Ctrl+Tab are keys of the sheet, not focus
 // moves. No exception leaves an event: it is shown in a message box.
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
 #include <QWidget>
 
 #include "editor/qt/sheet_picture_store.h"
@@ -16,8 +19,11 @@ class TForm1 : public QWidget {
 
  public:
   // The window's creation: the program's folder, the large-font check, the
-  // empty header, the caption and the black sheet image.
-  explicit TForm1(QWidget* parent = nullptr);
+  // empty header, the ini file, the caption, the black sheet image, the map
+  // files and the menu. `arguments`: the command line without the program's
+  // name; `program_dir`: the folder of the program's files (empty: the
+  // executable's folder).
+  explicit TForm1(QWidget* parent = nullptr, const QStringList& arguments = {}, const QString& program_dir = {});
   ~TForm1() override;
 
   TForm1(const TForm1&) = delete;
@@ -34,7 +40,12 @@ class TForm1 : public QWidget {
   // nothing.
   void FormActivate();
 
+ signals:
+  // The close was carried out: the ini file and the other files are written.
+  void Closed();
+
  protected:
+  void closeEvent(QCloseEvent* e) override;
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
@@ -43,12 +54,17 @@ class TForm1 : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void FormCreate();
+  void FormCreate(const QStringList& arguments, const QString& program_dir);
+  void BuildMainMenu();
+  void BuildRecentMenu();
 
   QtCanvas canvas_;
   QtSheetPictureStore store_;
   bool physical_keys_ = false;
   bool activation_queued_ = false;
+  QMenuBar* menu_bar_ = nullptr;
+  QMenu* file_menu_ = nullptr;
+  int fixed_file_items_ = 0;  // the seven fixed items and the separator FN2
 };
 
 }  // namespace vorda

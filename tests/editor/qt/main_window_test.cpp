@@ -54,8 +54,7 @@ class MainWindowTest : public testing::EditorFixture {
   // Creates and shows the window on the test's program folder and waits for its
   // first activation.
   void Open() {
-    form = std::make_unique<TForm1>();
-    Program().ProgramDir = dir.path() + "/";
+    form = std::make_unique<TForm1>(nullptr, QStringList{}, QString::fromStdString(dir.path()));
     form->show();
     for (int i = 0; i < 50 && Program().FirstActivation; ++i) QApplication::processEvents();
     ASSERT_FALSE(Program().FirstActivation);
@@ -186,6 +185,7 @@ TEST_F(MainWindowTest, EscClosesTheWindow) {
   Open();
   ASSERT_TRUE(form->isVisible());
   Key(Qt::Key_Escape);
+  QApplication::processEvents();  // the close is carried out after the key
   EXPECT_FALSE(form->isVisible());
 }
 
