@@ -42,7 +42,8 @@ class MainWindowTest : public testing::EditorFixture {
         source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / "../../..";
     const std::filesystem::path demo = root / "demo";
     for (const auto& entry : std::filesystem::directory_iterator(demo))
-      std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.path()) / entry.path().filename());
+      if (entry.path().extension() == ".TXT")  // the game tables, not the demo's ini file and sheet
+        std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.path()) / entry.path().filename());
   }
   void TearDown() override {
     InstallMessageBoxes(nullptr);
