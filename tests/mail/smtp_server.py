@@ -4,7 +4,8 @@ Usage: smtp_server.py OUT_DIR CERT KEY
 
 Opens one listener per behaviour on free loopback ports, writes their ports to
 OUT_DIR/ports.json once all listen, and records every accepted message as
-OUT_DIR/<listener>-<n>.json (envelope, login, content in base64). Runs until
+OUT_DIR/<listener>-<n>.eml (the content as received) and OUT_DIR/<listener>-<n>.txt
+(lines "from=", "rcpt=" for each recipient, "login=", written last). Runs until
 it is killed.
 
 Listeners: plain, plain_auth (AUTH required), tls, tls_auth (implicit TLS from
@@ -13,7 +14,6 @@ once the message is in, before the server answers it). The only accepted login
 is vorda / titok.
 """
 import asyncio
-import base64
 import json
 import logging
 import os
@@ -44,16 +44,14 @@ class Recorder:
             server.transport.close()
             return "250 never seen"
         self.count += 1
-        record = {
-            "mail_from": envelope.mail_from,
-            "rcpt_tos": envelope.rcpt_tos,
-            "login": session.auth_data if session.authenticated else None,
-            "content": base64.b64encode(envelope.content).decode("ascii"),
-        }
-        path = os.path.join(OUT_DIR, f"{self.name}-{self.count}.json")
-        with open(path + ".tmp", "w") as f:
-            json.dump(record, f)
-        os.rename(path + ".tmp", path)
+        base = os.path.join(OUT_DIR, f"{self.name}-{self.count}")
+        with open(base + ".eml", "wb") as f:
+            f.write(envelope.content)
+        login = session.auth_data if session.authenticated else ""
+        meta = [f"from={envelope.mail_from}"] + [f"rcpt={r}" for r in envelope.rcpt_tos] + [f"login={login}"]
+        with open(base + ".tmp", "w") as f:
+            f.write("\n".join(meta) + "\n")
+        os.rename(base + ".tmp", base + ".txt")
         return "250 Message accepted"
 
 
