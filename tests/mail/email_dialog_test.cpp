@@ -132,17 +132,16 @@ TEST_F(EmailDialogTest, Writes40LineFileByteForByteAndReadsItBack) {
                       "JL=OFF&EXT=OFF&ELLSZ=4&KOD=B64&NEWEMAIL=uj@pelda.hu&PREKAR=1234&PREFORD=0045&Post=P"}));
 
   const SheetState saved = sheet;
-  ResetSheetModel();
+  ResetSheetModel();  // a new sheet object: the references above are gone
   ASSERT_TRUE(LoadSheet(dir.path(), "2345_0003.emv"));
-  EXPECT_TRUE(sheet.Sheet40Lines);
-  for (std::size_t i = 1; i <= kSheetLines; ++i) {
-    EXPECT_EQ(sheet.Lines.SheetCodes[i], saved.Lines.SheetCodes[i]) << i;
-    EXPECT_EQ(sheet.Lines.SheetParams[i], saved.Lines.SheetParams[i]) << i;
-  }
+  const auto& loaded = SheetModel();
+  EXPECT_TRUE(loaded.Sheet40Lines);
+  EXPECT_EQ(loaded.Lines.SheetCodes, saved.Lines.SheetCodes);
+  EXPECT_EQ(loaded.Lines.SheetParams, saved.Lines.SheetParams);
   for (auto field : {&SheetHeader::KSZ, &SheetHeader::SZLA, &SheetHeader::FORD, &SheetHeader::PSW,
                      &SheetHeader::NEWEMAIL, &SheetHeader::PREKAR, &SheetHeader::PREFORD})
-    EXPECT_EQ(h.*field, saved.Header.*field);
-  EXPECT_EQ(h.SendFlags, saved.Header.SendFlags);
+    EXPECT_EQ(loaded.Header.*field, saved.Header.*field);
+  EXPECT_EQ(loaded.Header.SendFlags, saved.Header.SendFlags);
 }
 
 TEST_F(EmailDialogTest, EachFlagWritesItsKey) {
