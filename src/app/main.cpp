@@ -4,6 +4,8 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "mail/qt/email_dialog_window.h"
+#include "mail/qt/send_dialog_window.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
   {
     vorda::TForm1 form;
     boxes.SetParent(&form);
+    vorda::TForm2 email_dialog(&form);
+    vorda::TForm5 send_dialog(&form);
     form.show();
     form.activateWindow();
     result = QApplication::exec();
