@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "data/accounts_settings.h"
 #include "data/game_tables.h"

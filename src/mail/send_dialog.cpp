@@ -1,6 +1,8 @@
 #include "mail/send_dialog.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 #include "data/field_reader.h"
@@ -176,7 +178,12 @@ void SendButtonClick(const std::function<void()>& repaint) {
   MailEnvelope mail;
   mail.from = sender;
   mail.recipients.emplace_back(kOrderAddress);
-  if (!cc.empty()) mail.recipients.push_back(cc);
+  // The copy field may name several addresses, split at the commas.
+  for (std::size_t from = 0; !cc.empty() && from <= cc.size();) {
+    const std::size_t comma = std::min(cc.find(',', from), cc.size());
+    if (comma > from) mail.recipients.push_back(cc.substr(from, comma - from));
+    from = comma + 1;
+  }
 
   MailServer server;
   ClearPassword wipe{server.password};

@@ -59,6 +59,9 @@ TEST_F(SendDialogTest, SenderRecipientsTlsAndLoginFollowTheSettings) {
       // No "@": the default sender, and no copy.
       {"en", "masolat", "25", "", "", std::string(kDefaultSender), {order}, 25, false, "", ""},
       {" en@pelda.hu", "m@pelda.hu", "465", "", "", " en@pelda.hu", {order, "m@pelda.hu"}, 465, true, "", ""},
+      // Several copy addresses, split at the commas.
+      {"", "a@pelda.hu,b@pelda.hu", "25", "", "", std::string(kDefaultSender), {order, "a@pelda.hu", "b@pelda.hu"}, 25,
+       false, "", ""},
       {"", "", "587", " vorda ", " titok ", std::string(kDefaultSender), {order}, 587, true, "vorda", "titok"},
       // A user name without a password, and a port that is no number.
       {"", "", "abc", "vorda", "", std::string(kDefaultSender), {order}, 25, false, "", ""},
