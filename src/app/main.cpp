@@ -4,6 +4,7 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "encyclopedia/qt/encyclopedia_window.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   {
     vorda::TForm1 form;
     boxes.SetParent(&form);
+    vorda::TForm7 encyclopedia(&form);
     form.show();
     form.activateWindow();
     result = QApplication::exec();
