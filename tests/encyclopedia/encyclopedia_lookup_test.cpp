@@ -77,6 +77,8 @@ TEST_F(EncyclopediaTest, EntryRunsFromItsHeaderToTheNext) {
       {"#T1\nab\rXcd\r\rz", "abcd\r\n\\par z\r\n\\par "},  // CR X drops X; CR CR ends a line
       {"#T1\r\nlast\r", "last\r\n\\par "},
       {"#T1\r\n" + long_line + "\r\n", std::string(255, 'a') + "\r\n\\par "},
+      // The mark-up may take a line past 255 bytes; its group is still closed.
+      {"#T1\r\n^B" + std::string(250, 'a'), "{\\cf3\\b " + std::string(250, 'a') + "}\r\n\\par "},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadEncyclopediaEntry(c.data, 0), c.text) << c.data;
 }
@@ -110,6 +112,7 @@ const std::vector<FixtureEntry> kEntries = {
     {"S7", {"Var\xA1zslat {\\i d\x82lt} en t"}},
     {"T4464", {"Nagy t\xA0rgy"}},
     {"EK9", {"Utols\xA2"}},
+    {"EK-2553", {"Negat\xA1v"}},
 };
 
 class EncyclopediaFilesTest : public EncyclopediaTest, public ::testing::WithParamInterface<int> {};
@@ -139,7 +142,10 @@ TEST_P(EncyclopediaFilesTest, EntryUnderTheCursorIsShown) {
       {"A", 12, "Pajzs\r\n\\par ", "Keresett  tárgy: #12"_w},
       {"FOG", 7, "Var\xEDzslat  en t\r\n\\par ", "Keresett  tárgy: #7"_w},
       {"A", 70000, "Nagy t\xE1rgy\r\n\\par ", "Keresett  tárgy: #4464"_w},  // 16-bit numbers
-      {"EK", 9, "Utols\xF3\r\n\\par ", "Keresett  tárgy: #9"_w},             // the last entry ends with the file
+      {"EK", 9, "Utols\xF3\r\n\\par ", "Keresett  tárgy: #9"_w},
+      // 40000 wraps to -25536, and "#EK-25536" is cut to 8 characters; the
+      // last entry ends with the file.
+      {"EK", 40000, "Negat\xEDv\r\n\\par ", "Keresett  tárgy: #-25536"_w},
   };
   for (const Case& c : cases) {
     SetLine(2, c.code, c.param, 0, 0);
