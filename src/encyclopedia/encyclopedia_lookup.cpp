@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 #include "data/order_sheet.h"
 #include "data/text.h"
@@ -177,23 +176,21 @@ bool FindEncyclopediaKey(std::string_view folder, std::string_view key) {
     Messages().Show("A fájl nem olvasható: "_w + index_path, MessageKind::Error);
     return false;
   }
-  IndexSearch found = FindKeyInIndex(*index, key);
+  auto damaged = [&](const std::string& why) {
+    Messages().Show("Sérült a TEXT.IDX ("_w + why + ")\n\nTEXT.IDX útvonala:\n"_w + shown, MessageKind::Error);
+    return false;
+  };
+  const IndexSearch found = FindKeyInIndex(*index, key);
   if (found.result == IndexSearch::Missing) return true;
-  const auto data = found.result == IndexSearch::Found ? ReadWholeFile(data_path) : std::optional<std::string>("");
+  if (found.result == IndexSearch::Damaged) return damaged(found.why);
+  const auto data = ReadWholeFile(data_path);
   if (!data) {
     Messages().Show("A fájl nem olvasható: "_w + data_path, MessageKind::Error);
     return false;
   }
-  if (found.result == IndexSearch::Found && (found.position <= 0 || static_cast<std::size_t>(found.position) > data->size())) {
-    found.result = IndexSearch::Damaged;
-    found.why = "egy szócikk helye a TEXT.DTA-n kívül esik"_w;
-  }
-  if (found.result == IndexSearch::Damaged) {
-    Messages().Show("Sérült a TEXT.IDX ("_w + found.why + ")\n\nTEXT.IDX útvonala:\n"_w + shown, MessageKind::Error);
-    return false;
-  }
-  state.EncyclopediaText =
-      ReadEncyclopediaEntry(*data, HeaderLineStart(*data, static_cast<std::size_t>(found.position)));
+  if (found.position <= 0 || static_cast<std::size_t>(found.position) > data->size())
+    return damaged("egy szócikk helye a TEXT.DTA-n kívül esik"_w);
+  state.EncyclopediaText = ReadEncyclopediaEntry(*data, HeaderLineStart(*data, static_cast<std::size_t>(found.position)));
   return true;
 }
 
