@@ -4,6 +4,7 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "encyclopedia/qt/encyclopedia_window.h"
 #include "mail/qt/email_dialog_window.h"
 #include "mail/qt/send_dialog_window.h"
 #include "platform/message_box.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     boxes.SetParent(&form);
     vorda::TForm2 email_dialog(&form);
     vorda::TForm5 send_dialog(&form);
+    vorda::TForm7 encyclopedia(&form);
     form.show();
     form.activateWindow();
     result = QApplication::exec();
