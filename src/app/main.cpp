@@ -4,6 +4,8 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "map/qt/map_window.h"
+#include "map/qt/picture_store.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     vorda::TForm1 form;
+    // The map's picture store and window come right after the main window,
+    // which has read the options and loaded the map by then.
+    vorda::TForm4 map_pictures;
+    vorda::TForm3 map_window(map_pictures);
     boxes.SetParent(&form);
     form.show();
     form.activateWindow();
