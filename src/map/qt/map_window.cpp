@@ -33,7 +33,10 @@ QFont LabelFont(bool narrow = false) {
   return f;
 }
 
-QColor ToQColor(Color c) { return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF)); }
+// $BBGGRR to Qt's colour.
+QColor ToQColor(Color c) {
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::GlobalColor color, const QFont& font) {
   auto* label = new QLabel(text, parent);

@@ -139,9 +139,9 @@ QImage Blank(int width, int height) {
 }  // namespace
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
-  for (int code = 0; code < static_cast<int>(kep_.size()); ++code) kep_[static_cast<std::size_t>(code)] = TerrainTile(code);
-  for (int kind = 0; kind < static_cast<int>(komp_.size()); ++kind) komp_[static_cast<std::size_t>(kind)] = FeatureIcon(kind);
-  for (int d = 0; d < static_cast<int>(s_.size()); ++d) s_[static_cast<std::size_t>(d)] = Digit(d);
+  for (std::size_t code = 0; code < kep_.size(); ++code) kep_[code] = TerrainTile(static_cast<int>(code));
+  for (std::size_t kind = 0; kind < komp_.size(); ++kind) komp_[kind] = FeatureIcon(static_cast<int>(kind));
+  for (std::size_t d = 0; d < s_.size(); ++d) s_[d] = Digit(static_cast<int>(d));
   ismert_ = UnknownMark();
   save1_ = Blank(kIconWidth, kIconHeight);
   save2_ = Blank(kIconWidth, kIconHeight);
