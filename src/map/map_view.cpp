@@ -104,6 +104,11 @@ std::vector<DigitAt> NumberDigits(std::uint16_t number) {
   return digits;
 }
 
+void DrawCellDigit(int left, int top, int feature_no, int position, int digit, MapPainter& painter) {
+  // DigitOffset from the feature's icon, which stands at (3, 4 + 17 (n - 1)).
+  painter.DrawPicture(MapPicture::Digit, digit, left + 9 + 5 * position, top + kIconPitch * feature_no - 9);
+}
+
 SquareRect MapSquareRect(int col, int row) {
   const int pitch = kMapSquarePixels + 1;
   return {col * pitch, row * pitch, col * pitch + kMapSquarePixels, row * pitch + kMapSquarePixels};
@@ -127,14 +132,10 @@ void DrawGrid1DrawCell(int col, int row, const SquareRect& rect, MapPainter& pai
   for (const MapFeature& f : c.Features) {
     if (f.Kind == 0) continue;
     ++shown;
-    const int icon_x = l + kIconLeft;
-    const int icon_y = t + kIconTop + kIconPitch * (shown - 1);
     // A kind without an icon still takes its place and shows its number.
-    if (f.Kind < kFeatureIcons) painter.DrawPicture(MapPicture::Icon, f.Kind, icon_x, icon_y);
-    for (const DigitAt& d : NumberDigits(f.Number)) {
-      const Point at = DigitOffset(d.position);
-      painter.DrawPicture(MapPicture::Digit, d.digit, icon_x + at.x, icon_y + at.y);
-    }
+    if (f.Kind < kFeatureIcons)
+      painter.DrawPicture(MapPicture::Icon, f.Kind, l + kIconLeft, t + kIconTop + kIconPitch * (shown - 1));
+    for (const DigitAt& d : NumberDigits(f.Number)) DrawCellDigit(l, t, shown, d.position, d.digit, painter);
     if (shown == kShownFeaturesPerSquare) break;
   }
 

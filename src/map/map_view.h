@@ -117,6 +117,11 @@ class MapPainter {
   virtual void DrawFrame(const std::array<Point, 5>& points, Color color) = 0;
 };
 
+// One digit of the number of a square's shown feature `feature_no` (1 top,
+// 2 bottom) at place `position` 1..4, in the square whose top left is
+// (left, top).
+void DrawCellDigit(int left, int top, int feature_no, int position, int digit, MapPainter& painter);
+
 struct SquareRect {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };

@@ -429,17 +429,21 @@ void TForm3::ShowSlots() {
     const TFeatureSlot& slot = v.Slots[s];
     // The digits go onto the slot's own copy; the store's icon stays clean.
     QImage picture = pictures_.Komp(slot.Picture).copy();
-    if (slot.Numbered) {
-      QPainter p(&picture);
-      for (const DigitAt& d : NumberDigits(slot.Number)) {
-        const Point at = DigitOffset(d.position);
-        p.drawImage(at.x, at.y, pictures_.S(d.digit));
-      }
-    }
+    if (slot.Numbered) DrawSlotNumber(picture, slot.Number);
     KompKep[s]->setPixmap(QPixmap::fromImage(picture));
     KSt[s]->setText(ToQString(slot.Name));
     KB[s]->setVisible(slot.FrameVisible);
   }
+}
+
+void TForm3::DrawSlotNumber(QImage& image, std::uint16_t number) const {
+  for (const DigitAt& d : NumberDigits(number)) DrawSlotDigit(image, d.position, d.digit);
+}
+
+void TForm3::DrawSlotDigit(QImage& image, int position, int digit) const {
+  const Point at = DigitOffset(position);
+  QPainter p(&image);
+  p.drawImage(at.x, at.y, pictures_.S(digit));
 }
 
 void TForm3::FieldEdited(MapField field, const QString& text) {

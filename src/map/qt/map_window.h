@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 #include "map/map_controls.h"
 
@@ -76,6 +77,9 @@ class TForm3 : public QWidget {
   void RepaintGrid();
   void ShowLabelsAndSlots();
   void ShowSlots();
+  // A feature's number on a slot's own copy of its icon.
+  void DrawSlotNumber(QImage& image, std::uint16_t number) const;
+  void DrawSlotDigit(QImage& image, int position, int digit) const;
   void FieldEdited(MapField field, const QString& text);
   void FieldFocus(MapFocus focus);
   void CheckBox1Click(bool checked);
