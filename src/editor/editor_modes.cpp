@@ -5,6 +5,7 @@
 
 #include "editor/edit_keys.h"
 #include "editor/editor_state.h"
+#include "editor/line_operations.h"
 #include "editor/param_entry.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
@@ -33,6 +34,8 @@ struct KeyTables {
   void InstallDefaults() {
     handlers = {};
     handlers[1] = &EditModeKey;
+    handlers[4] = &LineMoveKey;
+    handlers[5] = &ManualTvpKey;
     handlers[8] = &ParamEntryKey;
     shortcuts = {
         {vk::F4, shift::None, &SormozgatasClick},
