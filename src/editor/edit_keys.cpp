@@ -9,6 +9,7 @@
 #include "editor/editor_state.h"
 #include "editor/line_operations.h"
 #include "editor/param_entry.h"
+#include "editor/pick_lists.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
 #include "orders/orders_state.h"
@@ -264,6 +265,9 @@ void EditKey(std::uint16_t key, std::uint8_t /*shift*/) {
       case vk::Back: Backspace(line, column); break;
       case vk::Delete: DeleteAtCursor(); break;
       case vk::OemPlus: CopyLineIntoEmptyNeighbour(true); break;
+      case vk::Multiply:
+        if (coded && column > 0) OpenPickListForField();
+        break;
       case vk::Add: NumpadPlus(line, column); break;
       case vk::Subtract: NumpadMinus(line, column); break;
       case vk::Divide:
