@@ -2,8 +2,9 @@
 // put back pixel for pixel when it closes.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
-#include <cstdlib>
 
 #include "data/game_tables.h"
 #include "editor/line_operations.h"
@@ -40,8 +41,9 @@ class PickListScreenTest : public testing::ScreenFixture {
     InstallSheetCanvas(&canvas);
     ScreenFixture::TearDown();
   }
+  // Saved beside the test program, in the build folder.
   static void SavePng(const QImage& image, const char* name) {
-    if (const char* dir = std::getenv("VORDA_SCREENSHOT_DIR")) image.save(QString(dir) + "/" + name);
+    EXPECT_TRUE(image.save(QDir(QCoreApplication::applicationDirPath()).filePath(name)));
   }
 
   QtCanvas qt{680, 545};
