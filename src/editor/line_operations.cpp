@@ -236,9 +236,9 @@ void DeleteAtCursor() {
     SweepLineCells(line);
     MoveCursor(cursor_to);
     RefreshLineView(line);
-  } else if (field && *field != 0) {
-    // A filled field is cleared, a negative one (the "GYJ" -1) as well: only an
-    // empty field stands for the line itself.
+  } else if (field && *field > 0) {
+    // Only a positive field is cleared; an empty or negative one (the "GYJ" -1
+    // included) stands for the line itself, which is removed.
     *field = 0;
     SweepLineCells(line);
     MoveCursor(cursor_to);

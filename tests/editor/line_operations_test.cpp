@@ -156,7 +156,7 @@ TEST_F(LineOperationsTest, DeleteClearsAFieldOrTheLineOrRemovesTheLine) {
     int cursor;
   } cases[] = {
       {"parameter 7", 32, {1, 7, 2}, "C3", {1, 0, 2}, "C4", 32},
-      {"negative parameter", 33, {1, 0, -1}, "C3", {1, 0, 0}, "C4", 33},
+      {"negative parameter", 33, {1, 0, -1}, "C4", {4, 0, 0}, "C5", 30},
       {"empty parameter", 32, {1, 0, 2}, "C4", {4, 0, 0}, "C5", 30},
       {"code", 30, {1, 7, 2}, "", {0, 0, 0}, "C4", 30},
   };
