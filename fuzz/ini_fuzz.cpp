@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the ini reader, reads the program's keys from it and
-// checks that what the writer makes of the result reads back the same.
+// libFuzzer target: the ini-file reader, on any bytes. It reads the program's keys
+// from what it parsed and checks that what the writer makes of them reads back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -5,6 +5,11 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "encyclopedia/qt/encyclopedia_window.h"
+#include "mail/qt/email_dialog_window.h"
+#include "mail/qt/send_dialog_window.h"
+#include "map/qt/map_window.h"
+#include "map/qt/picture_store.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
@@ -28,8 +33,15 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     vorda::TForm1 form(nullptr, QApplication::arguments().mid(1));
+    // The map's picture store and window come right after the main window,
+    // which has read the options and loaded the map by then.
+    vorda::TForm4 map_pictures;
+    vorda::TForm3 map_window(map_pictures);
     boxes.SetParent(&form);
     desktop.SetParent(&form);
+    vorda::TForm2 email_dialog(&form);
+    vorda::TForm5 send_dialog(&form);
+    vorda::TForm7 encyclopedia(&form, &map_window);
     QObject::connect(&form, &vorda::TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     form.activateWindow();

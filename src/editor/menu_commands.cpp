@@ -10,6 +10,7 @@
 #include "data/order_sheet.h"
 #include "editor/editor_modes.h"
 #include "editor/editor_state.h"
+#include "editor/line_operations.h"
 #include "editor/line_refresh.h"
 #include "editor/program_state.h"
 #include "editor/screen_slots.h"
@@ -28,18 +29,6 @@
 namespace vorda {
 
 namespace {
-
-// ------------------------------------------------------------------------
-// The line operations of the hidden menu and of "&UL tábla", built with the
-// line-move and manual TVP modes. Each entry is the command its item calls;
-// an empty one leaves the item without effect until it is filled in here.
-constexpr void (*kCopyLine)() = nullptr;            // Rejt01Click: copy into the empty neighbour
-constexpr void (*kDeleteLine)() = nullptr;          // Rejt02Click: Delete of edit mode
-constexpr void (*kInsertLine)() = nullptr;          // Rejt04Click: insert an empty line
-constexpr void (*kMoveSearch)() = nullptr;          // Rejt05Click: next move field
-constexpr void (*kManualTvpColumn)() = nullptr;     // Erforrsok1Click: manual TVP column on/off
-constexpr void (*kResourceView)() = nullptr;        // Vltslerserforrsokkztt1Click: resource view on/off
-// ------------------------------------------------------------------------
 
 constexpr Color kPromptGrey = 0xAAAAAA;
 constexpr Color kPromptText = 0xFF2200;
@@ -285,12 +274,12 @@ std::vector<MenuItemDef> BuildMainMenu() {
   using enum MenuCondition;
   const ShiftState none = shift::None;
   return {
-      {"Rejt01", "Rejtett1", "Sor másolása"_w, '7', shift::Shift, EnabledReady, kCopyLine},
-      {"Rejt02", "Rejtett1", "Sor törlése"_w, 0, none, EnabledReady, kDeleteLine},
+      {"Rejt01", "Rejtett1", "Sor másolása"_w, '7', shift::Shift, EnabledReady, &Rejt01Click},
+      {"Rejt02", "Rejtett1", "Sor törlése"_w, 0, none, EnabledReady, &Rejt02Click},
       {"Rejt03", "Rejtett1", "Kilepés tiltása"_w, vk::F4, shift::Alt, NoPopup, &Rejt03Click},
-      {"Rejt04", "Rejtett1", "Sor beszúrása"_w, vk::Insert, none, EnabledReady, kInsertLine},
-      {"Rejt05", "Rejtett1", "Mozgáskeresés"_w, vk::F8, none, EnabledReady, kMoveSearch},
-      {"Erforrsok1", "Rejtett1", "Erőforrások"_w, vk::Tab, shift::Ctrl, ReadyMode1Or5, kManualTvpColumn},
+      {"Rejt04", "Rejtett1", "Sor beszúrása"_w, vk::Insert, none, EnabledReady, &Rejt04Click},
+      {"Rejt05", "Rejtett1", "Mozgáskeresés"_w, vk::F8, none, EnabledReady, &Rejt05Click},
+      {"Erforrsok1", "Rejtett1", "Erőforrások"_w, vk::Tab, shift::Ctrl, ReadyMode1Or5, &Erforrsok1Click},
       {"Segtsg1", "Rejtett1", "Segítség"_w, vk::F1, none, Always, &Segtsg1Click},
       {"Sormozgatas", "Rejtett1", "Sormozgatás"_w, vk::F4, none, Mode1Or4, &SormozgatasClick},
       {"FormNoveles", "Rejtett1", "Növelés"_w, vk::F1, shift::Ctrl, Always, &FormNovelesClick},
@@ -304,7 +293,7 @@ std::vector<MenuItemDef> BuildMainMenu() {
       {"N1", "File1", "-", 0, none, Always, nullptr},
       {"Kilps1", "File1", "&Kilépés"_w, 'X', shift::Alt, NoPopup, &Kilps1Click},
       {"Vltslerserforrsokkztt1", "ULtbla1", "Váltás leírás/erőforrások között"_w, vk::F6, none, Ready,
-       kResourceView},
+       &Vltslerserforrsokkztt1Click},
       {"Belltsok1", "ULtbla1", "&Beállítások"_w, vk::F5, none, Always, &Belltsok1Click},
       {"Trkp1", "ULtbla1", "&Térkép"_w, 0, none, Always, &Trkp1Click},
       {"Noteszakarakterhez1", "ULtbla1", "&Notesz a karakterhez"_w, vk::F5, shift::Ctrl, Always,

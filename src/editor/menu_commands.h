@@ -31,7 +31,7 @@ struct MenuItemDef {
   std::uint16_t key;    // 0: no shortcut
   ShiftState shift;
   MenuCondition condition;
-  void (*command)();  // nullptr: nothing to call yet
+  void (*command)();  // nullptr: none (a separator)
 };
 
 // The items in menu order: the ten of "Rejtett", the seven of "&File" (recent
