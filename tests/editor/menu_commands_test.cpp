@@ -99,6 +99,21 @@ TEST_F(MenuCommandsTest, ShortcutsActOnlyUnderTheirCondition) {
   }
 }
 
+TEST_F(MenuCommandsTest, LineOperationsActOnlyInEditMode) {
+  SetLine(1, "M", 1);
+  Editor().EditorMode = 4;
+  Key(vk::Insert);
+  EXPECT_EQ(Code(1), "M");
+  Editor().EditorMode = 1;
+  MainWindow().Enabled = [] { return false; };
+  Key(vk::Insert);
+  EXPECT_EQ(Code(1), "M");
+  MainWindow().Enabled = nullptr;
+  Key(vk::Insert);
+  EXPECT_EQ(Code(1), "");
+  EXPECT_EQ(Code(2), "M");
+}
+
 TEST_F(MenuCommandsTest, OpeningAFileDoesNothingWhileAPopupIsOpen) {
   for (const std::uint8_t mode : {2, 3, 33, 6, 7, 8}) {
     Editor().EditorMode = mode;
