@@ -312,6 +312,7 @@ TEST_F(MenuCommandsTest, ANewOrOpenedSheetAsksFirstWhenTheSheetIsModified) {
   EXPECT_EQ(Mode(), 2);  // the new sheet gets its number
   EXPECT_EQ(calls["notes save"], 1);
   Key(vk::Escape);
+  EXPECT_EQ(Mode(), 1);
 
   // Open: asked after the file is chosen; "T" opens it.
   SetLine(1, "M", 1);

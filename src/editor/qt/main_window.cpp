@@ -1,5 +1,6 @@
 #include "editor/qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -134,6 +135,14 @@ void TForm1::BuildMainMenu() {
       update();
     });
   }
+  // A menu closed from the keyboard leaves the menu bar holding the keys (the
+  // next Esc would only leave it); the sheet takes them back at once.
+  for (QMenu* menu : {file_menu_, sheet_menu})
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+      QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activePopupWidget() && menu_bar_->hasFocus()) setFocus(Qt::OtherFocusReason);
+      });
+    });
   QAction* separator = file_menu_->addSeparator();
   separator->setObjectName("FN2");
   fixed_file_items_ = static_cast<int>(file_menu_->actions().size());
