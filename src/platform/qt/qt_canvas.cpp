@@ -220,42 +220,53 @@ int QtCanvas::TextCellTop() const { return face_->cell_top; }
 
 int QtCanvas::TextCellHeight() const { return face_->cell_height; }
 
-void QtCanvas::SetPixel(int x, int y, Color c) {
-  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-  image_.setPixel(x, y, ToRgb(c));
-}
-
-void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
-  const int left = std::max(x1, 0), top = std::max(y1, 0);
-  const int right = std::min(x2, image_.width()), bottom = std::min(y2, image_.height());
-  const QRgb rgb = ToRgb(brush_);
-  for (int y = top; y < bottom; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    for (int x = left; x < right; ++x) row[x] = rgb;
+// The image's pixels for one drawing call: it is detached once, not per pixel.
+class QtCanvas::Pixels {
+ public:
+  explicit Pixels(QImage& image)
+      : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+  void Set(int x, int y, QRgb rgb) const {
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) Row(y)[x] = rgb;
   }
-}
+  // Columns x1..x2-1 of rows y1..y2-1, clipped.
+  void Fill(int x1, int y1, int x2, int y2, QRgb rgb) const {
+    const int left = std::max(x1, 0), right = std::min(x2, width_);
+    if (left >= right) return;
+    for (int y = std::max(y1, 0); y < std::min(y2, height_); ++y) std::fill(Row(y) + left, Row(y) + right, rgb);
+  }
+
+ private:
+  uchar* bits_;
+  qsizetype stride_;
+  int width_, height_;
+};
+
+void QtCanvas::FillRect(int x1, int y1, int x2, int y2) { Pixels(image_).Fill(x1, y1, x2, y2, ToRgb(brush_)); }
 
 void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  FillRect(x1, y1, x2, y2);
-  for (int x = x1; x < x2; ++x) {
-    SetPixel(x, y1, pen_);
-    SetPixel(x, y2 - 1, pen_);
-  }
-  for (int y = y1; y < y2; ++y) {
-    SetPixel(x1, y, pen_);
-    SetPixel(x2 - 1, y, pen_);
-  }
+  const Pixels pixels(image_);
+  pixels.Fill(x1, y1, x2, y2, ToRgb(brush_));
+  const QRgb pen = ToRgb(pen_);
+  pixels.Fill(x1, y1, x2, y1 + 1, pen);
+  pixels.Fill(x1, y2 - 1, x2, y2, pen);
+  pixels.Fill(x1, y1, x1 + 1, y2, pen);
+  pixels.Fill(x2 - 1, y1, x2, y2, pen);
 }
 
 void QtCanvas::LineTo(int x, int y) {
+  const Pixels pixels(image_);
+  const QRgb pen = ToRgb(pen_);
   // Bresenham from the pen to (x, y), the end point itself left out.
   int x0 = pen_pos_.x, y0 = pen_pos_.y;
   const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
   const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
   int err = dx + dy;
   while (!(x0 == x && y0 == y)) {
-    SetPixel(x0, y0, pen_);
+    pixels.Set(x0, y0, pen);
     const int e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
@@ -282,19 +293,17 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
   if (paint_directly_) {
     PaintTextDirectly(x, y, text);
   } else {
+    const Pixels pixels(image_);
     const QRgb rgb = ToRgb(font_color_);
-    const int image_width = image_.width(), image_height = image_.height();
-    uchar* const bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
     const int baseline = y + face.baseline;
     int pen = x;
     for (const char ch : text) {
       const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
       for (const GlyphSpan& s : g.spans) {
         const int row = baseline + s.dy;
-        if (row < 0 || row >= image_height) continue;
-        const int from = std::max(pen + s.x0, 0), to = std::min(pen + s.x1, image_width);
-        auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
+        if (row < 0 || row >= pixels.Height()) continue;
+        const int from = std::max(pen + s.x0, 0), to = std::min(pen + s.x1, pixels.Width());
+        QRgb* const line = pixels.Row(row);
         for (int col = from; col < to; ++col) line[col] = rgb;
       }
       pen += g.advance;

@@ -86,7 +86,7 @@ class QtCanvas : public Canvas {
   struct Face;
 
  private:
-  void SetPixel(int x, int y, Color c);
+  class Pixels;
   void SelectFace();
   void PaintTextDirectly(int x, int y, std::string_view text);
 
