@@ -62,7 +62,6 @@ TEST_F(SheetPixelsTest, GlyphMasksDrawTheSheetAPainterDraws) {
   for (std::size_t first = 0; first < codes.size(); first += 40) {
     const QImage fast = Draw(false, first);
     const QImage painted = Draw(true, first);
-    if (first == 0) fast.save("/tmp/vorda_sheet_pixels.png");
     ASSERT_TRUE(fast == painted) << "codes from " << codes[first];
   }
 }
