@@ -44,21 +44,20 @@ QString CharText(unsigned char byte) {
 
 }  // namespace
 
-// A run of ink pixels of a glyph: row dy from the baseline, columns x0..x1-1
-// from the pen.
-struct GlyphSpan {
-  int dy;
-  int x0;
-  int x1;
-};
-
-struct Glyph {
-  int advance = 0;
-  std::vector<GlyphSpan> spans;
-  int top = 0, bottom = -1, left = 0, right = -1;  // ink box; empty when bottom < top
-};
-
 struct QtCanvas::Face {
+  // A run of ink pixels of a glyph: row dy from the baseline, columns x0..x1-1
+  // from the pen.
+  struct Span {
+    int dy;
+    int x0;
+    int x1;
+  };
+  struct Glyph {
+    int advance = 0;
+    std::vector<Span> spans;
+    int top = 0, bottom = -1, left = 0, right = -1;  // ink box; empty when bottom < top
+  };
+
   bool fixed = false;
   int pixels = 0;
   bool bold = false;
@@ -71,6 +70,8 @@ struct QtCanvas::Face {
 namespace {
 
 using Face = QtCanvas::Face;
+using Glyph = Face::Glyph;
+using GlyphSpan = Face::Span;
 
 // What a painter sets for one character drawn at the pen (0, baseline 0).
 Glyph RenderGlyph(const QFont& font, const QFontMetricsF& metrics, unsigned char byte, int fixed_advance) {
