@@ -5,6 +5,7 @@
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
 #include "editor/qt/notebook_window.h"
+#include "editor/qt/settings_window.h"
 #include "editor/qt/turn_comparison_window.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   {
     vorda::TForm1 form;
     boxes.SetParent(&form);
+    vorda::TForm6 settings(&form);
     vorda::TForm8 comparison(&form);
     vorda::TForm9 notebook(&form);
     form.show();
