@@ -91,8 +91,9 @@ void ChooseEncyclopediaFolder(std::string_view chosen_file) {
   const bool changed = folder != lexor;
   lexor = folder;
   if (!changed) return;
-  // TODO: detect the packing of the new folder's TEXT.DTA here (the mode back
-  // to 0, then the test of its first line) once the encyclopedia reader exists.
+  // TODO(encyclopedia): call DetectEncyclopediaTextMode(folder) here, which sets
+  // the packing mode of the new folder's TEXT.DTA (0 when there is none), once
+  // the encyclopedia reader is in the tree; until then the mode is not touched.
 }
 
 void ChooseReportFolder(std::string_view chosen_file) { Program().Options.Fordulo = FolderOfChosenFile(chosen_file); }
