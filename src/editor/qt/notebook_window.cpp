@@ -61,6 +61,8 @@ TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
 
 TForm9::~TForm9() {
   created_ = false;
+  // The program ends with the notebook open: changed notes are not dropped.
+  if (Notebook().Shown && Notebook().Modified) GuardEvent([] { SaveNotebook(); });
   auto& links = Windows();
   links.OnShowNotebook = nullptr;
   links.OnNotebookSave = nullptr;

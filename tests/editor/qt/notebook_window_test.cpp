@@ -46,6 +46,13 @@ TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
     EXPECT_EQ(Program().Options.NotesWidth, 435);
   }
   EXPECT_FALSE(Windows().OnNotebookLoad);
+
+  {  // the program ends with the notebook open and changed
+    TForm9 form;
+    Windows().ShowNotebook();
+    form.Memo()->appendPlainText(ToQString("Utolsó"_w));
+  }
+  EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\nUtolsó\r\n"_w);
   ResetNotebook();
   ResetProgramState();
   testing::ResetAllState();
