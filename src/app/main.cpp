@@ -7,6 +7,11 @@
 #include "editor/qt/notebook_window.h"
 #include "editor/qt/settings_window.h"
 #include "editor/qt/turn_comparison_window.h"
+#include "encyclopedia/qt/encyclopedia_window.h"
+#include "mail/qt/email_dialog_window.h"
+#include "mail/qt/send_dialog_window.h"
+#include "map/qt/map_window.h"
+#include "map/qt/picture_store.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
@@ -21,8 +26,15 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     vorda::TForm1 form;
+    // The map's picture store and window come right after the main window,
+    // which has read the options and loaded the map by then.
+    vorda::TForm4 map_pictures;
+    vorda::TForm3 map_window(map_pictures);
     boxes.SetParent(&form);
+    vorda::TForm2 email_dialog(&form);
+    vorda::TForm5 send_dialog(&form);
     vorda::TForm6 settings(&form);
+    vorda::TForm7 encyclopedia(&form, &map_window);
     vorda::TForm8 comparison(&form);
     vorda::TForm9 notebook(&form);
     form.show();

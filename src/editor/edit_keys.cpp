@@ -7,7 +7,9 @@
 
 #include "data/order_sheet.h"
 #include "editor/editor_state.h"
+#include "editor/line_operations.h"
 #include "editor/param_entry.h"
+#include "editor/pick_lists.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
 #include "orders/orders_state.h"
@@ -261,6 +263,11 @@ void EditKey(std::uint16_t key, std::uint8_t /*shift*/) {
       case vk::Up: MoveCursor(line == 1 ? 10 * kSheetLines + column : ed.CursorCell - 10); break;
       case vk::Down: MoveCursor(line == kSheetLines ? 10 + column : ed.CursorCell + 10); break;
       case vk::Back: Backspace(line, column); break;
+      case vk::Delete: DeleteAtCursor(); break;
+      case vk::OemPlus: CopyLineIntoEmptyNeighbour(true); break;
+      case vk::Multiply:
+        if (coded && column > 0) OpenPickListForField();
+        break;
       case vk::Add: NumpadPlus(line, column); break;
       case vk::Subtract: NumpadMinus(line, column); break;
       case vk::Divide:
@@ -281,6 +288,7 @@ void EditKey(std::uint16_t key, std::uint8_t /*shift*/) {
         break;
     }
   }
+  FillPortalTarget();
   UpdateStatusLine(1);
 }
 

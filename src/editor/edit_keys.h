@@ -7,7 +7,8 @@
 
 namespace vorda {
 
-// One key of edit mode. After every key the status line is redrawn.
+// One key of edit mode. After every key the portal fill runs and the status
+// line is redrawn.
 void EditKey(std::uint16_t key, std::uint8_t shift);
 
 // Keypad "+" on the code column: the line's TVP to the next variant of its

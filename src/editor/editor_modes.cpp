@@ -5,7 +5,9 @@
 
 #include "editor/edit_keys.h"
 #include "editor/editor_state.h"
+#include "editor/line_operations.h"
 #include "editor/param_entry.h"
+#include "editor/pick_lists.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
@@ -33,6 +35,10 @@ struct KeyTables {
   void InstallDefaults() {
     handlers = {};
     handlers[1] = &EditModeKey;
+    handlers[4] = &LineMoveKey;
+    handlers[5] = &ManualTvpKey;
+    handlers[6] = &ListChooserKey;
+    handlers[7] = &SearchListKey;
     handlers[8] = &ParamEntryKey;
     shortcuts = {
         {vk::F4, shift::None, &SormozgatasClick},

@@ -23,6 +23,10 @@ void RestoreScreenRect(int slot) {
   if (g_store) g_store->Restore(slot, g_slots[static_cast<std::size_t>(slot)]);
 }
 
+void DrawResourcePicture(int x, int y) {
+  if (g_store) g_store->DrawResourcePicture(x, y);
+}
+
 ScreenRect ScreenSlot(int slot) { return IsSlot(slot) ? g_slots[static_cast<std::size_t>(slot)] : ScreenRect{}; }
 
 void ResetScreenSlots() { g_slots = {}; }

@@ -23,6 +23,9 @@ class SheetPictureStore {
   virtual void Save(int slot, const ScreenRect& rect) = 0;
   // Copies the slot's picture back onto the sheet image at `rect`.
   virtual void Restore(int slot, const ScreenRect& rect) = 0;
+  // Draws the resource view's picture (170 x 136) onto the sheet image with its
+  // top-left corner at (x, y). A store without pictures draws nothing.
+  virtual void DrawResourcePicture(int /*x*/, int /*y*/) {}
 };
 
 // nullptr: no pictures (the rectangles are still remembered).
@@ -33,6 +36,9 @@ void InstallSheetPictureStore(SheetPictureStore* store);
 void SaveScreenRect(int left, int top, int right, int bottom, int slot);
 // Puts slot 1 or 2 back where it was taken; any other slot does nothing.
 void RestoreScreenRect(int slot);
+
+// The resource view's picture at (x, y), from the installed store.
+void DrawResourcePicture(int x, int y);
 
 // The rectangle slot 1 or 2 remembers (an empty one for any other slot).
 ScreenRect ScreenSlot(int slot);

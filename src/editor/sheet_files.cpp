@@ -13,6 +13,7 @@
 #include "data/text.h"
 #include "platform/win1250.h"
 #include "editor/editor_modes.h"
+#include "editor/email_sheet_files.h"
 #include "editor/editor_state.h"
 #include "editor/recent_sheets.h"
 #include "editor/sheet_screen.h"
@@ -315,6 +316,19 @@ void TakeCharacterSettings() {
   AppendSettingsEntry(fresh);
 }
 
+// An e-mail order file carries no coordinates, TVP or character values: those
+// start from zero and the defaults, the map window's fields keep their texts.
+void LoadEmailFile(std::string_view bytes, const std::string& file_name) {
+  AddRecentFile(Lower(file_name));
+  auto& c = Orders().StartCoords;
+  c.StartX = 0;
+  c.StartY = 0;
+  c.TeleportX = 0;
+  c.TeleportY = 0;
+  LoadEmailSheet(bytes);
+  TakeCharacterSettings();
+}
+
 }  // namespace
 
 bool WriteSheetForm(const std::string& dir) {
@@ -364,9 +378,8 @@ bool LoadSheet(const std::string& dir, const std::string& file_name) {
       Messages().Show("Hibás koordináta a fájlban, nem tölthető be: "_w + file_name, MessageKind::Error);
       return false;
     case ReadFault::EmailFile:
-      Messages().Show("Ez egy e-mail UL fájl; ilyen fájl betöltése még nem lehetséges: "_w + file_name,
-                      MessageKind::Error);
-      return false;
+      LoadEmailFile(*bytes, file_name);
+      return true;
   }
 
   AddRecentFile(Lower(file_name));

@@ -19,9 +19,12 @@ bool WriteSheetForm(const std::string& dir);
 // (KSZ, FORD, BEALL, PREKAR, PREFORD), the turn's start and teleport
 // coordinates with the map window's fields and teleport box, `EfFactor` and the
 // character's settings values (appending a settings entry for a new character).
-// The file is read whole first: a missing, unreadable, cut-off or damaged file,
-// and an e-mail order file, change nothing, show why and give false. On success
-// the name goes first in the recent-sheet list. The caller redraws the sheet.
+// An e-mail order file (its first line holds "VERSION=") is read by
+// LoadEmailSheet instead; the coordinates are then 0 and the map window's
+// fields keep their texts. The file is read whole first: a missing,
+// unreadable, cut-off or damaged file changes nothing, shows why and gives
+// false. On success the name goes first in the recent-sheet list. The caller
+// redraws the sheet.
 bool LoadSheet(const std::string& dir, const std::string& file_name);
 
 // The first activation's load of SZAMLAK.CFG and beallit.cfg from

@@ -9,11 +9,16 @@
 //   inside with the brush;
 // - LineTo draws from the pen position to (x, y) leaving out the last pixel, and
 //   moves the pen there;
+// - Ellipse fits the ellipse into the rectangle x1..x2-1, y1..y2-1, outlines it
+//   with the pen and fills its inside with the brush;
+// - Polygon joins its points in order and back to the first with the pen and
+//   fills the inside with the brush;
 // - TextOut puts the text's top-left corner at (x, y), fills behind it with the
 //   brush colour and leaves the pen at (x + width, y);
 // - everything clips to the surface.
 // Text is Windows-1250 bytes.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,6 +64,8 @@ class Canvas {
 
   virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
   virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+  virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+  virtual void Polygon(std::span<const Point> points) = 0;
   virtual void MoveTo(int x, int y) = 0;
   virtual void LineTo(int x, int y) = 0;
   virtual Point PenPos() const = 0;

@@ -21,6 +21,8 @@ class NullCanvas : public Canvas {
   bool FontBold() const override { return bold_; }
   void FillRect(int, int, int, int) override {}
   void Rectangle(int, int, int, int) override {}
+  void Ellipse(int, int, int, int) override {}
+  void Polygon(std::span<const Point>) override {}
   void MoveTo(int x, int y) override { pos_ = {x, y}; }
   void LineTo(int x, int y) override { pos_ = {x, y}; }
   Point PenPos() const override { return pos_; }

@@ -1,5 +1,7 @@
 #include "platform/recording_canvas.h"
 
+#include <utility>
+
 namespace vorda {
 
 RecordingCanvas::RecordingCanvas() {
@@ -9,21 +11,31 @@ RecordingCanvas::RecordingCanvas() {
 }
 
 void RecordingCanvas::FillRect(int x1, int y1, int x2, int y2) {
-  entries_.push_back({Op::Fill, x1, y1, x2, y2, {}, brush_, brush_, {}, false});
+  entries_.push_back({Op::Fill, x1, y1, x2, y2, {}, brush_, brush_, {}, false, {}});
 }
 
 void RecordingCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  entries_.push_back({Op::Rectangle, x1, y1, x2, y2, {}, pen_, brush_, {}, false});
+  entries_.push_back({Op::Rectangle, x1, y1, x2, y2, {}, pen_, brush_, {}, false, {}});
+}
+
+void RecordingCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  entries_.push_back({Op::Ellipse, x1, y1, x2, y2, {}, pen_, brush_, {}, false, {}});
+}
+
+void RecordingCanvas::Polygon(std::span<const Point> points) {
+  Entry e{Op::Polygon, 0, 0, 0, 0, {}, pen_, brush_, {}, false, {}};
+  e.points.assign(points.begin(), points.end());
+  entries_.push_back(std::move(e));
 }
 
 void RecordingCanvas::LineTo(int x, int y) {
-  entries_.push_back({Op::Line, pen_pos_.x, pen_pos_.y, x, y, {}, pen_, brush_, {}, false});
+  entries_.push_back({Op::Line, pen_pos_.x, pen_pos_.y, x, y, {}, pen_, brush_, {}, false, {}});
   pen_pos_ = {x, y};
 }
 
 void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
   const int w = TextWidth(text);
-  entries_.push_back({Op::Text, x, y, x + w, y, std::string(text), font_color_, brush_, font_name_, bold_});
+  entries_.push_back({Op::Text, x, y, x + w, y, std::string(text), font_color_, brush_, font_name_, bold_, {}});
   pen_pos_ = {x + w, y};
 }
 

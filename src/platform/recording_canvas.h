@@ -10,7 +10,7 @@ namespace vorda {
 
 class RecordingCanvas : public Canvas {
  public:
-  enum class Op { Fill, Rectangle, Line, Text };
+  enum class Op { Fill, Rectangle, Line, Text, Ellipse, Polygon };
   struct Entry {
     Op op;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // text: x1, y1 top-left, x2 the pen after it
@@ -19,6 +19,7 @@ class RecordingCanvas : public Canvas {
     Color brush = 0;                     // brush colour (text background, rectangle inside)
     std::string font;
     bool bold = false;
+    std::vector<Point> points;           // polygon: its corners
   };
 
   // Width of a text in pixels; by default every byte is CharWidth wide, which is
@@ -44,6 +45,8 @@ class RecordingCanvas : public Canvas {
 
   void FillRect(int x1, int y1, int x2, int y2) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void Polygon(std::span<const Point> points) override;
   void MoveTo(int x, int y) override { pen_pos_ = {x, y}; }
   void LineTo(int x, int y) override;
   Point PenPos() const override { return pen_pos_; }

@@ -240,11 +240,12 @@ TEST_F(EditKeysTest, F4EntersLineMoveModeAndTheMenuCommandLeavesIt) {
   const auto* number = LastTextAt(5, 34);
   ASSERT_NE(number, nullptr);
   EXPECT_EQ(number->brush, colors::Green);
-  Press(vk::Down);  // no handler of line-move mode here: nothing happens
-  EXPECT_EQ(Cursor(), 30);
+  Press(vk::Down);  // line-move mode: the line goes down with the cursor
+  EXPECT_EQ(Cursor(), 40);
+  EXPECT_EQ(Code(4), "BE");
   EXPECT_TRUE(RunMenuShortcut(vk::F4, shift::None));
   EXPECT_EQ(Editor().EditorMode, 1);
-  EXPECT_EQ(LastTextAt(5, 34)->brush, colors::Black);
+  EXPECT_EQ(LastTextAt(5, 46)->brush, colors::Black);
   EXPECT_TRUE(RunMenuShortcut(vk::F4, shift::None));  // from edit mode: on again
   EXPECT_EQ(Editor().EditorMode, 4);
 }

@@ -8,6 +8,7 @@
 #include "data/order_sheet.h"
 #include "editor/editor_fixture.h"
 #include "editor/editor_modes.h"
+#include "editor/pick_lists.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
@@ -49,6 +50,7 @@ class ScreenFixture : public EditorFixture {
     ResetEditorModes();
     ResetScreenSlots();
     ResetWindowLinks();
+    ResetPickList();
   }
 
   static void SetLine(int line, const std::string& code, std::int32_t p1 = 0, std::int32_t p2 = 0,

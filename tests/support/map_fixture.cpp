@@ -19,6 +19,52 @@ void PutU16(std::string& dat, std::size_t at, std::uint16_t v) {
   dat[at + 1] = static_cast<char>(v >> 8);
 }
 
+// The showcase's feature of each kind 1..17: its number (chosen to show every
+// width of the number rule) and its name.
+struct ShowcaseFeature {
+  std::uint16_t number;
+  const char* line;
+};
+constexpr ShowcaseFeature kShowcaseFeatures[18] = {
+    {0, ""},
+    {1, ""},  // named with the other kind-1 features
+    {120, "2 120 Öreg tölgyes\r\n"},
+    {1005, "3 1005 Bányató\r\n"},
+    {10000, "4 10000 Hollókő vára\r\n"},
+    {7, ""},  // Ezüstforrás
+    {0, "6 0 Névtelen kút\r\n"},
+    {33, "7 33 Szélmalom\r\n"},
+    {8, "8 8 Vámház\r\n"},
+    {909, "9 909 Rókalyuk\r\n"},
+    {10, "10 10 Kápolna\r\n"},
+    {2011, "11 2011 Sárkányfészek\r\n"},
+    {12, "12 12 Remetelak\r\n"},
+    {313, "13 313 Halászkunyhó\r\n"},
+    {14, "14 14 Kőhíd\r\n"},
+    {1515, "15 1515 Tündérkert\r\n"},
+    {16, "16 16 Égett torony\r\n"},
+    {1717, "17 1717 Kristálybarlang\r\n"},
+};
+
+void PutShowcase(std::string& dat) {
+  for (int k = 0; k < 25; ++k) {
+    const int x = kShowcaseX - 2 + k % 5;
+    const int y = kShowcaseY - 2 + k / 5;
+    SetMapDatTerrain(dat, x, y, static_cast<std::uint8_t>(k <= 22 ? k : 9 + 5 * (k - 23)));
+    SetMapDatKnown(dat, x, y, k <= 22 ? 1 : 0);
+    for (int slot = 0; slot < 20; ++slot) SetMapDatFeature(dat, x, y, slot, 0, 0);
+    if (k == 12) {
+      for (int kind = 1; kind <= 17; ++kind)
+        SetMapDatFeature(dat, x, y, kind - 1, static_cast<std::uint8_t>(kind), kShowcaseFeatures[kind].number);
+    } else if (k < 17) {
+      const int first = k + 1;
+      const int second = (k + 8) % 17 + 1;
+      SetMapDatFeature(dat, x, y, 0, static_cast<std::uint8_t>(first), kShowcaseFeatures[first].number);
+      SetMapDatFeature(dat, x, y, 3, static_cast<std::uint8_t>(second), kShowcaseFeatures[second].number);
+    }
+  }
+}
+
 }  // namespace
 
 std::string BlankMapDat() { return std::string(kMapDatBytes, '\0'); }
@@ -58,17 +104,21 @@ std::string InventedMapDat() {
       }
     }
   }
+  PutShowcase(dat);
   return dat;
 }
 
 std::string InventedMapLst() {
+  std::string showcase;
+  for (const ShowcaseFeature& f : kShowcaseFeatures) showcase += f.line;
   return "1 1 Kőhalom\r\n"
          "1 2 Vénfűz tanya\r\n"
          "1 3 Ködös rév\r\n"
          "5 7 Ezüstforrás\r\n"
          "999 1 Sóspuszta\r\n"
          "999 2 Ködlápok\r\n"
-         "999 3 Szürke-hegyek\r\n"_w;
+         "999 3 Szürke-hegyek\r\n"_w +
+         Utf8ToWin1250(showcase);
 }
 
 std::string InventedSfMapLst() {

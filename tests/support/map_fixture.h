@@ -29,10 +29,17 @@ void SetMapDatFeature(std::string& dat, int x, int y, int slot, std::uint8_t kin
 void SetMapDatLandscape(std::string& dat, int x, int y, std::uint16_t index);
 
 // The invented world. Terrain follows a fixed pattern of bands (codes 0..22),
-// with a marsh of terrain 6 at x 100..109, y 40..49; the squares with x < 420
+// with a marsh of terrain 6 at x 100..109, y 40..49 (and one square of the
+// showcase below); the squares with x < 420
 // are known; every known square with x % 20 == 5 and y % 16 == 3 holds a
 // feature of kind 1 (numbers 1..3) and those with x % 40 == 25 also one of
 // kind 5, number 7; known squares carry landscape 1..3 by their x.
+// Around the showcase square every terrain code and feature kind can be seen
+// in one 5 x 5 view: the 25 squares from (300, 100) to (304, 104), row by row,
+// have terrain 0 to 22 (then two unknown squares); the first 17 hold two
+// features each, and the centre holds all 17 kinds in slots 1 to 17.
+inline constexpr int kShowcaseX = 302;
+inline constexpr int kShowcaseY = 102;
 std::string InventedMapDat();
 // The names of those features and landscapes (Windows-1250).
 std::string InventedMapLst();

@@ -14,6 +14,11 @@ class QtSheetPictureStore : public SheetPictureStore {
 
   void Save(int slot, const ScreenRect& rect) override;
   void Restore(int slot, const ScreenRect& rect) override;
+  void DrawResourcePicture(int x, int y) override;
+
+  // The resource view's picture, 170 x 136: an order sheet on parchment under
+  // its seal.
+  static QImage ResourcePicture();
 
  private:
   QImage& sheet_;

@@ -111,6 +111,35 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   }
 }
 
+namespace {
+// A painter on the image that draws aliased with a one-pixel pen and a solid brush.
+void PreparePainter(QPainter& painter, QRgb pen, QRgb brush, const QImage& image) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  QPen p{QColor(pen)};
+  p.setWidth(1);
+  painter.setPen(p);
+  painter.setBrush(QColor(brush));
+  painter.setClipRect(QRect(0, 0, image.width(), image.height()));
+}
+}  // namespace
+
+void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  if (x2 <= x1 || y2 <= y1) return;
+  QPainter painter(&image_);
+  PreparePainter(painter, ToRgb(pen_), ToRgb(brush_), image_);
+  // Pixel centres of the outline run from x1 to x2 - 1 (and y1 to y2 - 1).
+  painter.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void QtCanvas::Polygon(std::span<const Point> points) {
+  if (points.empty()) return;
+  QPolygon polygon;
+  for (const Point& p : points) polygon << QPoint(p.x, p.y);
+  QPainter painter(&image_);
+  PreparePainter(painter, ToRgb(pen_), ToRgb(brush_), image_);
+  painter.drawPolygon(polygon);
+}
+
 void QtCanvas::LineTo(int x, int y) {
   // Bresenham from the pen to (x, y), the end point itself left out.
   int x0 = pen_pos_.x, y0 = pen_pos_.y;

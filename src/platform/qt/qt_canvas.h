@@ -40,6 +40,8 @@ class QtCanvas : public Canvas {
 
   void FillRect(int x1, int y1, int x2, int y2) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void Polygon(std::span<const Point> points) override;
   void MoveTo(int x, int y) override { pen_pos_ = {x, y}; }
   void LineTo(int x, int y) override;
   Point PenPos() const override { return pen_pos_; }

@@ -44,6 +44,25 @@ TEST(QtCanvas, LineLeavesOutItsLastPixelAndMovesThePen) {
   EXPECT_EQ(c.PenPos(), (Point{9, 4}));
 }
 
+TEST(QtCanvas, EllipseAndPolygonOutlineWithThePenAndFillWithTheBrush) {
+  QtCanvas c(60, 60);
+  c.SetPenColor(colors::White);
+  c.SetBrushColor(colors::Red);
+  c.Ellipse(10, 10, 31, 31);
+  EXPECT_EQ(PixelAt(c, 20, 20), colors::Red);
+  EXPECT_EQ(PixelAt(c, 20, 10), colors::White);
+  EXPECT_EQ(PixelAt(c, 20, 30), colors::White);
+  EXPECT_EQ(PixelAt(c, 20, 31), colors::Black);
+  EXPECT_EQ(PixelAt(c, 11, 11), colors::Black);  // outside the curve, in the box's corner
+
+  const Point triangle[] = {{40, 40}, {40, 58}, {58, 58}};
+  c.SetBrushColor(colors::Yellow);
+  c.Polygon(triangle);
+  EXPECT_EQ(PixelAt(c, 40, 50), colors::White);
+  EXPECT_EQ(PixelAt(c, 44, 54), colors::Yellow);
+  EXPECT_EQ(PixelAt(c, 56, 42), colors::Black);
+}
+
 TEST(QtCanvas, DrawingOutsideTheImageIsClipped) {
   QtCanvas c(20, 20);
   c.SetBrushColor(colors::White);

@@ -1,0 +1,117 @@
+#include "encyclopedia/qt/encyclopedia_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "editor/editor_state.h"
+#include "editor/program_state.h"
+#include "editor/window_links.h"
+#include "encyclopedia/encyclopedia_lookup.h"
+#include "encyclopedia/encyclopedia_state.h"
+#include "encyclopedia/text_unpack.h"
+#include "platform/message_box.h"
+#include "platform/qt/event_guard.h"
+#include "platform/qt/qt_keys.h"
+#include "platform/qt/qt_text.h"
+#include "platform/virtual_keys.h"
+#include "platform/win1250.h"
+
+namespace vorda {
+
+TForm7::TForm7(QWidget* main_window, QWidget* map_window)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      main_window_(main_window),
+      map_window_(map_window),
+      enc_(new QTextEdit(this)),
+      view_(*enc_) {
+  GuardEvent([this] { FormCreate(); });
+}
+
+TForm7::~TForm7() {
+  Windows().OnLookupEncyclopedia = nullptr;
+  InstallEncyclopediaView(nullptr);
+}
+
+void TForm7::FormCreate() {
+  setWindowTitle(ToQString("Enciklopédia a Lexorből"_w));
+  resize(kWidth, kHeight);
+
+  enc_->setReadOnly(true);
+  QPalette grey = enc_->palette();
+  grey.setColor(QPalette::Base, QColor(0x87, 0x87, 0x87));
+  enc_->setPalette(grey);
+  enc_->setPlainText(QStringLiteral("Enc"));
+  enc_->installEventFilter(this);
+
+  status_bar_ = new QStatusBar(this);
+  status_bar_->setSizeGripEnabled(false);
+  panel_ = new QLabel(status_bar_);
+  panel_->setMinimumWidth(50);
+  status_bar_->addWidget(panel_, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(enc_, 1);
+  layout->addWidget(status_bar_);
+  setFocusProxy(enc_);
+  enc_->setFocus();
+
+  InstallEncyclopediaView(&view_);
+  Windows().OnLookupEncyclopedia = [this] { GuardEvent([this] { LookupAtCursor(); }); };
+
+  // How the encyclopedia is packed is found once here (and again when the
+  // settings change its folder).
+  const std::string refused = LoadEncyclopediaPacking(Program().ProgramDir);
+  if (!refused.empty()) Messages().Show(refused, MessageKind::Warning);
+  DetectEncyclopediaTextMode(Program().Options.Lexor);
+}
+
+void TForm7::LookupAtCursor() {
+  LookupEncyclopediaEntryAtCursor(Editor().CursorCell, Program().Options.Lexor);
+  const auto& state = Encyclopedia();
+  if (state.EncyclopediaText.empty()) return;
+  panel_->setText(ToQString(state.StatusText));
+  show();
+  raise();
+  activateWindow();
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == enc_ && e->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (TranslateKeyEvent(*key, false).code == vk::Escape) {
+      close();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+void TForm7::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!main_window_) return;
+  // Centred on the main window.
+  const QRect main = main_window_->frameGeometry();
+  const QRect own = frameGeometry();
+  move(main.left() + (main.width() - own.width()) / 2, main.top() + (main.height() - own.height()) / 2);
+}
+
+void TForm7::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) SetBlockedEnabled(false);
+}
+
+void TForm7::closeEvent(QCloseEvent* e) {
+  SetBlockedEnabled(true);
+  QWidget::closeEvent(e);
+}
+
+void TForm7::SetBlockedEnabled(bool enabled) {
+  if (main_window_) main_window_->setEnabled(enabled);
+  if (map_window_) map_window_->setEnabled(enabled);
+}
+
+}  // namespace vorda

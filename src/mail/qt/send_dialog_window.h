@@ -1,0 +1,56 @@
+#pragma once
+// The sending dialog `TForm5` ("Vorda40 by Quorbel  -  UL Küldése interneten"):
+// the sender, copy and SMTP edits, the list of ".emv" files with its two
+// buttons, the send button and a three-panel status bar. Its events go to the
+// plain logic of mail/send_dialog.h. Application-modal while shown; it registers
+// itself as the editor's sending dialog.
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vorda {
+
+class TForm5 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm5(QWidget* main);
+  ~TForm5() override;
+
+  TForm5(const TForm5&) = delete;
+  TForm5& operator=(const TForm5&) = delete;
+
+  // The file chooser of "Hozzáadás a listához": the open dialog, or a test's
+  // stand-in. An empty result means nothing was chosen.
+  std::function<std::string()> ChooseFile;
+
+  QLineEdit* MailFrom() const { return from_; }
+  QLineEdit* Password() const { return password_; }
+  QListWidget* List() const { return list_; }
+  QPushButton* SendButton() const { return send_; }
+  QPushButton* AddButton() const { return add_; }
+  QLabel* StatusPanel() const { return status_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void SyncList();
+
+  QLineEdit* from_ = nullptr;
+  QLineEdit* cc_ = nullptr;
+  QLineEdit* server_ = nullptr;
+  QLineEdit* password_ = nullptr;
+  QListWidget* list_ = nullptr;
+  QPushButton* add_ = nullptr;
+  QPushButton* send_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace vorda

@@ -1,0 +1,44 @@
+#pragma once
+// The loopback SMTP server of tests/mail/smtp_server.py, started for a test
+// suite: a self-made certificate for 127.0.0.1 and localhost, six listeners
+// (plain, plain_auth, tls, tls_auth, refuse, drop) on free ports, and what each
+// accepted. The server process dies with the object, or with the test process.
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace vorda::testing {
+
+class LoopbackSmtp {
+ public:
+  struct Received {
+    std::string from;
+    std::vector<std::string> recipients;
+    std::string login;  // empty without AUTH
+    std::string content;
+  };
+
+  // Throws when the certificate cannot be made or the server does not start
+  // within ten seconds.
+  LoopbackSmtp();
+  ~LoopbackSmtp();
+  LoopbackSmtp(const LoopbackSmtp&) = delete;
+  LoopbackSmtp& operator=(const LoopbackSmtp&) = delete;
+
+  int Port(const std::string& listener) const;
+  const std::string& CertFile() const { return cert_; }
+  // The messages `listener` accepted so far, in order.
+  std::vector<Received> Messages(const std::string& listener) const;
+
+ private:
+  TempDir dir_;
+  std::string cert_;
+  std::string ports_;
+  int pid_ = -1;
+};
+
+// A loopback port on which nothing listens.
+int ClosedPort();
+
+}  // namespace vorda::testing

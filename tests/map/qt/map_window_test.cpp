@@ -1,0 +1,147 @@
+#include "map/qt/map_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "data/map_grid.h"
+#include "editor/editor_state.h"
+#include "editor/program_state.h"
+#include "editor/window_links.h"
+#include "map/map_view.h"
+#include "map/qt/picture_store.h"
+#include "orders/orders_state.h"
+#include "platform/qt/qt_text.h"
+#include "platform/win1250.h"
+#include "support/map_fixture.h"
+#include "support/state_reset.h"
+
+namespace vorda {
+namespace {
+
+class MapWindowTest : public testing::FreshState {
+ protected:
+  void SetUp() override {
+    testing::FreshState::SetUp();
+    ResetEditorState();
+    ResetProgramState();
+    ResetWindowLinks();
+    ResetMapView();
+    std::string error;
+    ASSERT_TRUE(LoadMapDatBytes(testing::InventedMapDat(), error)) << error;
+    ReadMapNameList(testing::InventedMapLst(), MapListKind::MapLst);
+    Orders().StartCoords.StartX = testing::kShowcaseX;
+    Orders().StartCoords.StartY = testing::kShowcaseY;
+    Orders().MapFields.Edit1 = std::to_string(testing::kShowcaseX);
+    Orders().MapFields.Edit2 = std::to_string(testing::kShowcaseY);
+    form = std::make_unique<TForm3>(pictures);
+  }
+  void TearDown() override {
+    form.reset();
+    ResetWindowLinks();
+    ResetMapView();
+    ResetProgramState();
+    ResetEditorState();
+    testing::FreshState::TearDown();
+  }
+
+  void Type(QWidget* target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+  }
+  static std::string Text(const QLabel* label) { return FromQString(label->text()); }
+  static QString Artefact(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }
+
+  TForm4 pictures;
+  std::unique_ptr<TForm3> form;
+};
+
+TEST_F(MapWindowTest, TheShowcaseShowsEveryTerrainAndFeatureKind) {
+  ASSERT_TRUE(Windows().OnRefreshMap);
+  EXPECT_FALSE(Windows().MapVisible());
+  Windows().ShowMap();
+  EXPECT_TRUE(Windows().MapVisible());
+  QApplication::processEvents();
+
+  EXPECT_EQ(Text(form->XLabel(0)), "300");
+  EXPECT_EQ(Text(form->YLabel(4)), "104");
+  EXPECT_EQ(Text(form->SlotName(4)), "Hollókő vára"_w);
+  EXPECT_EQ(Text(form->SlotName(17)), "Kristálybarlang"_w);
+  EXPECT_TRUE(form->SlotFrame(17)->isVisibleTo(form.get()));
+  EXPECT_FALSE(form->SlotFrame(18)->isVisibleTo(form.get()));
+  EXPECT_EQ(Text(form->LandscapeCaption()), "Szürke-hegyek"_w);
+  EXPECT_EQ(Text(form->UnknownCaption()), "");
+
+  const QImage shot = form->grab().toImage();
+  EXPECT_EQ(shot.size(), QSize(TForm3::kClientWidth, TForm3::kClientHeight));
+  // The centre square shows the tile of terrain 12 with its red frame.
+  EXPECT_EQ(shot.pixelColor(81, 100), QColor(Qt::red));
+  EXPECT_EQ(shot.pixelColor(100, 99), pictures.Kep(12).pixelColor(20, 19));  // between the two icons
+  EXPECT_TRUE(shot.save(Artefact("map_window_showcase.png")));
+
+  // An unknown corner square: the caption follows the selection.
+  Type(form->Grid(), Qt::Key_Down, {});
+  Type(form->Grid(), Qt::Key_Down, {});
+  Type(form->Grid(), Qt::Key_Right, {});
+  EXPECT_EQ(MapView().Col, 3);
+  EXPECT_EQ(MapView().Row, 4);
+  EXPECT_EQ(Text(form->UnknownCaption()), "Ismeretlen Terület"_w);
+  EXPECT_EQ(Text(form->SlotName(4)), "");
+  form->FormDeactivate();
+  EXPECT_EQ(MapView().Row, 2);
+  EXPECT_EQ(Text(form->SlotName(4)), "Hollókő vára"_w);
+  EXPECT_TRUE(Editor().EditorReady);
+  form->FormActivate();
+  EXPECT_FALSE(Editor().EditorReady);
+}
+
+TEST_F(MapWindowTest, TypedCoordinatesMoveTheView) {
+  QLineEdit* x = form->Field(MapField::Edit1);
+  x->clear();
+  Type(x, Qt::Key_1, "1");
+  EXPECT_EQ(Orders().StartCoords.StartX, 1);
+  Type(x, Qt::Key_Minus, "-");
+  Type(x, Qt::Key_A, "a");
+  Type(x, Qt::Key_2, "2");
+  Type(x, Qt::Key_3, "3");
+  Type(x, Qt::Key_4, "4");  // a fourth character does not fit
+  EXPECT_EQ(FromQString(x->text()), "123");
+  EXPECT_EQ(Orders().StartCoords.StartX, 123);
+  EXPECT_EQ(Text(form->XLabel(2)), "123");
+
+  // A pasted non-number keeps the stored value.
+  x->selectAll();
+  x->insert(QStringLiteral("x9"));
+  emit x->textEdited(x->text());
+  EXPECT_EQ(Orders().StartCoords.StartX, 123);
+
+  // The box turns the teleport fields on and off.
+  EXPECT_FALSE(form->Field(MapField::Edit3)->isEnabled());
+  form->TeleportBox()->click();
+  EXPECT_TRUE(Orders().TeleportReturnChecked);
+  EXPECT_TRUE(form->Field(MapField::Edit3)->isEnabled());
+  Type(form->Field(MapField::Edit3), Qt::Key_5, "5");
+  EXPECT_EQ(Orders().StartCoords.TeleportX, 5);  // "05"
+  form->TeleportBox()->click();
+  EXPECT_EQ(FromQString(form->Field(MapField::Edit3)->text()), "0");
+  EXPECT_FALSE(form->Field(MapField::Edit3)->isEnabled());
+
+  // A sheet loaded with a teleport pair: the editor sets the fields and the
+  // box, and the next refresh shows them.
+  Orders().MapFields.Edit3 = "500";
+  Orders().MapFields.Edit4 = "60";
+  Orders().TeleportReturnChecked = true;
+  Windows().RefreshMap(false);
+  EXPECT_TRUE(form->TeleportBox()->isChecked());
+  EXPECT_EQ(FromQString(form->Field(MapField::Edit4)->text()), "60");
+  EXPECT_TRUE(form->Field(MapField::Edit4)->isEnabled());
+}
+
+}  // namespace
+}  // namespace vorda
