@@ -8,6 +8,7 @@
 #include "data/order_sheet.h"
 #include "editor/program_state.h"
 #include "editor/sheet_screen.h"
+#include "encyclopedia/text_unpack.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -91,9 +92,7 @@ void ChooseEncyclopediaFolder(std::string_view chosen_file) {
   const bool changed = folder != lexor;
   lexor = folder;
   if (!changed) return;
-  // TODO(encyclopedia): call DetectEncyclopediaTextMode(folder) here, which sets
-  // the packing mode of the new folder's TEXT.DTA (0 when there is none), once
-  // the encyclopedia reader is in the tree; until then the mode is not touched.
+  DetectEncyclopediaTextMode(folder);
 }
 
 void ChooseReportFolder(std::string_view chosen_file) { Program().Options.Fordulo = FolderOfChosenFile(chosen_file); }

@@ -43,7 +43,7 @@ bool KeepFolderSetting(std::string& folder);
 
 // The folder pickers: each stores its folder in the options at once. A new map
 // folder loads its MAP.DAT and then its SF_MAP.LST when they are there; a new
-// encyclopedia folder detects its text's packing.
+// encyclopedia folder detects the packing of its TEXT.DTA (none there: 0).
 void ChooseMapFolder(std::string_view chosen_file);
 void ChooseEncyclopediaFolder(std::string_view chosen_file);
 void ChooseReportFolder(std::string_view chosen_file);
