@@ -4,6 +4,9 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "editor/qt/notebook_window.h"
+#include "editor/qt/settings_window.h"
+#include "editor/qt/turn_comparison_window.h"
 #include "encyclopedia/qt/encyclopedia_window.h"
 #include "mail/qt/email_dialog_window.h"
 #include "mail/qt/send_dialog_window.h"
@@ -30,7 +33,10 @@ int main(int argc, char** argv) {
     boxes.SetParent(&form);
     vorda::TForm2 email_dialog(&form);
     vorda::TForm5 send_dialog(&form);
+    vorda::TForm6 settings(&form);
     vorda::TForm7 encyclopedia(&form, &map_window);
+    vorda::TForm8 comparison(&form);
+    vorda::TForm9 notebook(&form);
     form.show();
     form.activateWindow();
     result = QApplication::exec();
