@@ -7,7 +7,6 @@
 
 #include "data/accounts_settings.h"
 #include "data/char_settings.h"
-#include "data/field_reader.h"
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
 #include "data/text.h"
