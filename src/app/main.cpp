@@ -5,6 +5,9 @@
 
 #include "platform/win1250.h"
 #include "editor/qt/main_window.h"
+#include "editor/qt/notebook_window.h"
+#include "editor/qt/settings_window.h"
+#include "editor/qt/turn_comparison_window.h"
 #include "encyclopedia/qt/encyclopedia_window.h"
 #include "mail/qt/email_dialog_window.h"
 #include "mail/qt/send_dialog_window.h"
@@ -41,7 +44,10 @@ int main(int argc, char** argv) {
     desktop.SetParent(&form);
     vorda::TForm2 email_dialog(&form);
     vorda::TForm5 send_dialog(&form);
+    vorda::TForm6 settings(&form);
     vorda::TForm7 encyclopedia(&form, &map_window);
+    vorda::TForm8 comparison(&form);
+    vorda::TForm9 notebook(&form);
     QObject::connect(&form, &vorda::TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     form.activateWindow();

@@ -43,6 +43,13 @@ std::string NumberColumn(std::int32_t value, int width) {
   return s;
 }
 
+// True when the line from `pos` holds nothing but blanks (or nothing at all).
+bool BlankLineAt(std::string_view bytes, std::size_t pos) {
+  for (; pos < bytes.size() && bytes[pos] != '\r' && bytes[pos] != '\n'; ++pos)
+    if (bytes[pos] != ' ' && bytes[pos] != '\t') return false;
+  return true;
+}
+
 bool IsEmptyRecord(const TAccountRecord& r) {
   if (!r.KSZ.empty() || !r.SZLA.empty() || !r.KOD.empty() || !r.EMAIL.empty()) return false;
   for (const bool f : r.Flags)
@@ -116,8 +123,14 @@ void ReadSettingsFile(const std::string& dir) {
   int dropped = 0;
   bool refused = false;
   while (!in.Eof()) {
+    // A blank line between entries is skipped: read as an entry, its empty
+    // KSZ would take the next line's number as MOZG.
+    if (BlankLineAt(*bytes, in.Position())) {
+      in.SkipLine();
+      continue;
+    }
     TSettingsEntry e;
-    e.KSZ = in.ReadText(4);
+    e.KSZ = SettingsKey(in.ReadText(4));
     // MOZG, FELT, TVP, VP, PP, TU, TERFOKUSZ; numbers may run onto the next line.
     std::array<std::int32_t, 7> n{};
     bool ok = true;
@@ -222,9 +235,7 @@ std::string SettingsFileText() {
   for (int i = 1; i <= count; ++i) {
     const auto& e = st.SettingsTable[static_cast<std::size_t>(i)];
     // TERFOKUSZ is the record's third field but the file's last column.
-    std::string ksz = e.KSZ;
-    if (ksz.size() < 4) ksz.insert(0, 4 - ksz.size(), ' ');
-    out += ksz;
+    out += SettingsKey(e.KSZ);
     out += NumberColumn(e.MOZG, 5);
     out += NumberColumn(e.FELT, 5);
     out += NumberColumn(e.TVP, 7);
@@ -273,11 +284,17 @@ std::uint8_t FindAccount(std::string_view code) {
   return 0;
 }
 
+std::string SettingsKey(std::string_view ksz) {
+  std::string key(ksz.substr(0, 4));
+  key.insert(0, 4 - key.size(), ' ');
+  return key;
+}
+
 std::uint8_t FindSheetSettings() {
   const auto& st = Accounts();
-  const std::string& ksz = SheetModel().Header.KSZ;
+  const std::string ksz = SettingsKey(SheetModel().Header.KSZ);
   for (int i = std::min<int>(st.SettingsCount, kSettingsCapacity); i >= 1; --i)
-    if (st.SettingsTable[static_cast<std::size_t>(i)].KSZ == ksz) return static_cast<std::uint8_t>(i);
+    if (SettingsKey(st.SettingsTable[static_cast<std::size_t>(i)].KSZ) == ksz) return static_cast<std::uint8_t>(i);
   return 0;
 }
 

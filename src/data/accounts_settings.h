@@ -61,9 +61,16 @@ void LoadAccountsAndSettings(const std::string& dir);
 // and gives false.
 bool SaveAccountsAndSettings(const std::string& dir);
 
+// A character number in the one form that beallit.cfg keeps and that settings
+// entries are compared in: at most four characters, right-aligned with blanks
+// (the file's first column). Reading, writing and looking up all use it, so a
+// number never comes back in another form that would match no entry.
+std::string SettingsKey(std::string_view ksz);
+
 // Index of the last account whose KSZ is `code` (exact), 0 if none.
 std::uint8_t FindAccount(std::string_view code);
-// Index of the last settings entry of the sheet header's KSZ, 0 if none.
+// Index of the last settings entry of the sheet header's KSZ (both taken as
+// their SettingsKey), 0 if none.
 std::uint8_t FindSheetSettings();
 
 // Appends to the end of a table and gives the new index; a full table takes

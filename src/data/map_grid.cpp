@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <filesystem>
 
 #include "data/field_reader.h"
 #include "platform/win1250.h"
@@ -22,6 +22,12 @@ const std::string kNoName;
 std::string SizeError(std::uintmax_t size) {
   return "Hibás MAP.DAT: "_w + std::to_string(size) + " bájt hosszú, "_w + std::to_string(kMapDatSize) +
          " bájtnak kell lennie. A térkép nem változott."_w;
+}
+
+// A folder, FIFO or device bearing the file's name is never opened: a FIFO
+// would hold the program up for good.
+std::string NotAFileError(const std::string& name) {
+  return "A(z) "_w + name + " nem közönséges fájl (hanem például mappa), ezért nem olvasható. A térkép nem változott."_w;
 }
 
 std::string UnreadableError() { return "A MAP.DAT nem olvasható. A térkép nem változott."_w; }
@@ -73,33 +79,22 @@ bool LoadMapDatBytes(std::string_view bytes, std::string& error) {
 
 bool LoadMapDat(const std::string& map_folder, std::string& error) {
   const std::string path = ResolvePathNoCase(map_folder, "MAP.DAT");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = UnreadableError();
-    return false;
+  using Status = RegularFileRead::Status;
+  const RegularFileRead read = ReadRegularFile(path, kMapDatSize);
+  switch (read.status) {
+    case Status::Ok:
+      return LoadMapDatBytes(read.bytes, error);
+    case Status::TooLarge:
+      error = SizeError(read.size);
+      return false;
+    case Status::NotRegular:
+      error = NotAFileError("MAP.DAT");
+      return false;
+    case Status::Unreadable:
+      break;
   }
-  in.seekg(0, std::ios::end);
-  const std::streamoff end = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (end < 0 || !in) {
-    error = UnreadableError();
-    return false;
-  }
-  const auto size = static_cast<std::uintmax_t>(end);
-  if (size != kMapDatSize) {
-    error = SizeError(size);
-    return false;
-  }
-  // One block read into a scratch grid, which replaces the grid only when
-  // the whole map arrived.
-  auto scratch = std::make_unique<TMapGrid>();
-  in.read(reinterpret_cast<char*>(scratch.get()), static_cast<std::streamsize>(kMapDatSize));
-  if (in.gcount() != static_cast<std::streamsize>(kMapDatSize)) {
-    error = SizeError(static_cast<std::uintmax_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return false;
-  }
-  State().MapGrid = std::move(scratch);
-  return true;
+  error = UnreadableError();
+  return false;
 }
 
 void ReadMapNameList(std::string_view bytes, MapListKind list) {
@@ -128,12 +123,16 @@ void ReadMapNameList(std::string_view bytes, MapListKind list) {
 }
 
 bool LoadMapNameList(const std::string& path, MapListKind kind, std::string& error) {
-  const auto bytes = ReadWholeFile(path);
-  if (!bytes) {
+  const RegularFileRead read = ReadRegularFile(path);
+  if (read.status == RegularFileRead::Status::NotRegular) {
+    error = NotAFileError(std::filesystem::path(path).filename().string());
+    return false;
+  }
+  if (read.status != RegularFileRead::Status::Ok) {
     error = "A térkép névlistája nem olvasható."_w;
     return false;
   }
-  ReadMapNameList(*bytes, kind);
+  ReadMapNameList(read.bytes, kind);
   return true;
 }
 

@@ -7,7 +7,6 @@
 
 #include "data/accounts_settings.h"
 #include "data/char_settings.h"
-#include "data/field_reader.h"
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
 #include "data/text.h"
@@ -175,90 +174,161 @@ struct ReadSheet {
   std::string ford;
   std::int32_t start_x = 0, start_y = 0, teleport_x = 0, teleport_y = 0;
   std::uint8_t ef_factor = 0;
+  int bad_line = 0;  // the order line of a Misaligned or ManualTvp fault
 };
 
-enum class ReadFault { None, Truncated, Damaged, BadCoordinates, EmailFile };
+enum class ReadFault { None, Truncated, Damaged, Misaligned, ManualTvp, BadCoordinates, EmailFile };
+
+constexpr std::int32_t kManualTvpLimit = 999;  // the manual column holds -999..999
+
+// The file's lines; a line ends at CR LF, LF or a lone CR. Only a line that
+// ends in a line break is whole: the file may have been cut inside the last.
+class SheetLines {
+ public:
+  explicit SheetLines(std::string_view bytes) : bytes_(bytes) {}
+
+  // The next whole line; false when the file ends before or inside it.
+  bool Next(std::string_view& line) {
+    const std::size_t end = bytes_.find_first_of("\r\n", pos_);
+    // A CR that ends the data may be a CR LF cut in two.
+    if (end == std::string_view::npos || (bytes_[end] == '\r' && end + 1 == bytes_.size())) return false;
+    line = bytes_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+    if (bytes_[end] == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+    return true;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+// A character number in the form the settings file keeps it; a sheet
+// without one is the no-character sheet "0000".
+std::string CharacterNumber(std::string_view ksz) {
+  std::string key = SettingsKey(ksz);
+  if (key.find_first_not_of(' ') == std::string::npos) return "0000";
+  return key;
+}
+
+// The turn as the sheet shows it (the digits before the first other
+// character). A value that cannot be a turn, such as a negative one or one of
+// more than four digits, counts as no number.
+std::int32_t TurnNumber(std::string_view text) {
+  const std::int32_t turn = LeadingNumber(text);
+  return turn < 0 || turn > 9999 ? 0 : turn;
+}
+
+// Reads one order line after its "| nn. " into line `l` of `out`. The TVP
+// column is framed by two "¦"; the first stands in a fixed column, so a line
+// whose columns have slipped (a parameter wider than its field, or the file
+// saved again in another code page, where "¦" takes two bytes) is refused
+// rather than read as other values. A TVP wider than its four columns pushes
+// the second "¦" and what follows it to the right.
+ReadFault ParseOrderLine(std::string_view line, int l, std::size_t w, ReadSheet& out) {
+  const auto i = static_cast<std::size_t>(l);
+  // Columns of the narrower form stand three to the left.
+  const std::size_t shift = w == 5 ? 0 : 3;
+  const std::size_t first_bar = 34 - shift;  // 1-based columns
+  const std::size_t tvp_from = first_bar + 1;
+  const std::size_t tvp_to = 39 - shift;  // the TVP's last column when it fits
+  if (line.size() < first_bar || line[first_bar - 1] != kBar) return ReadFault::Misaligned;
+  const std::size_t second_bar = line.find(kBar, first_bar) + 1;  // 0 when there is none
+  if (second_bar <= tvp_to || line.size() < second_bar + 2 || line[second_bar + 1] != '|')
+    return ReadFault::Misaligned;
+
+  std::string_view rest = line;
+  DropFront(rest, 6);
+
+  // Kept with its trailing blanks: the refresh removes them.
+  const std::string_view code = rest.substr(0, std::min<std::size_t>(4, rest.size()));
+  out.lines.SheetCodes[i] = Contains(code, "-") ? std::string() : std::string(code);
+  DropFront(rest, 5);
+
+  auto& p = out.lines.SheetParams[i];
+  for (int k = 0; k < 2; ++k) {
+    const std::string_view field = rest.substr(0, std::min(w, rest.size()));
+    p[static_cast<std::size_t>(k)] = Contains(field, "-") ? 0 : LeadingNumber(field);
+    DropFront(rest, w + 2);
+  }
+  // In P3 a "-" just before the last digit is a one-digit negative value; a
+  // "-" anywhere else marks the empty field.
+  const std::string_view p3 = rest.substr(0, std::min(w, rest.size()));
+  const std::size_t minus = p3.find('-');
+  if (minus == std::string_view::npos)
+    p[2] = LeadingNumber(p3);
+  else if (minus + 1 == w - 1)
+    p[2] = -LeadingNumber(p3.substr(minus + 1));
+  else
+    p[2] = 0;
+
+  out.lines.SheetTvp[i] = LeadingNumber(Columns(line, tvp_from, second_bar - tvp_from));
+  // The EF order's factor is its TVP per point; after the loop it holds the
+  // value of the sheet's last line.
+  out.ef_factor = 0;
+  if (code == "EF  " && p[0] != 0)
+    out.ef_factor = static_cast<std::uint8_t>(std::int64_t{out.lines.SheetTvp[i]} / p[0]);
+
+  // The manual TVP: seven columns after " ¦ | ". A value that does not fit them
+  // (only a hand-edited file can hold one) would read as another number.
+  std::string_view manual = Columns(line, second_bar + 4, 7);
+  while (!manual.empty() && manual.front() == ' ') manual.remove_prefix(1);
+  const std::int32_t value = LeadingNumber(manual.substr(0, manual.find(' ')));
+  if (value < -kManualTvpLimit || value > kManualTvpLimit) return ReadFault::ManualTvp;
+  out.lines.SheetTvpManual[i] = value;
+  return ReadFault::None;
+}
 
 ReadFault ParseSheet(std::string_view bytes, ReadSheet& out) {
-  FieldReader in(bytes);
-  std::string line;
-  auto next = [&in, &line]() {
-    if (in.Eof()) return false;
-    line = in.ReadRestOfLine();
-    in.SkipLine();
-    return true;
-  };
+  SheetLines in(bytes);
+  std::string_view line;
+  // A file's first line may be its only one: an e-mail order file is
+  // recognised even without a line break after it.
+  const std::string_view first = bytes.substr(0, bytes.find_first_of("\r\n"));
+  if (Contains(first, kEmailMark)) return ReadFault::EmailFile;
 
-  if (!next()) return ReadFault::Truncated;
+  if (!in.Next(line)) return ReadFault::Truncated;
   out.forty = Contains(line, "40 soros");
-  if (Contains(line, kEmailMark)) return ReadFault::EmailFile;
   out.beall = Contains(line, "BEALL");
 
-  if (!next() || !next()) return ReadFault::Truncated;
+  if (!in.Next(line) || !in.Next(line)) return ReadFault::Truncated;
   if (Contains(line, kStartLabel) && !ReadCoordinatePair(line, kStartLabel, out.start_x, out.start_y))
     return ReadFault::BadCoordinates;
 
-  if (!next()) return ReadFault::Truncated;
-  const std::string line4 = line;
+  if (!in.Next(line)) return ReadFault::Truncated;
+  const std::string_view line4 = line;
   if (Contains(line4, kTeleportLabel) && !ReadCoordinatePair(line4, kTeleportLabel, out.teleport_x, out.teleport_y))
     return ReadFault::BadCoordinates;
   // The older, narrower form has 4-digit parameter fields and a shorter line 4.
   // The teleport text appended to line 4 says nothing about the form.
   const std::size_t form_width = std::min(line4.size(), line4.find(kTeleportLabel));
   const std::size_t w = form_width >= 42 ? 5 : 4;
-  out.ksz = std::string(Columns(line4, 7, 4));
+  out.ksz = CharacterNumber(Columns(line4, 7, 4));
   std::string_view turn = Columns(line4, w == 5 ? 37 : 35);
   turn.remove_suffix(std::min<std::size_t>(2, turn.size()));
-  out.ford = PadTurn(std::to_string(LeadingNumber(turn)));
+  out.ford = PadTurn(std::to_string(TurnNumber(turn)));
 
   for (int k = 0; k < 3; ++k)
-    if (!next()) return ReadFault::Truncated;
+    if (!in.Next(line)) return ReadFault::Truncated;
 
   const int line_count = out.forty ? 40 : 20;
   for (int l = 1; l <= line_count; ++l) {
-    if (l > 1 && l % 5 == 1 && !next()) return ReadFault::Truncated;  // the separator line
-    if (!next()) return ReadFault::Truncated;
+    if (l > 1 && l % 5 == 1 && !in.Next(line)) return ReadFault::Truncated;  // the separator line
+    if (!in.Next(line)) return ReadFault::Truncated;
     // Every order line starts "| nn. "; anything else is no sheet, or one whose
     // lines have slipped.
     if (Columns(line, 1, 1) != "|" || LeadingNumber(Columns(line, 2, 3)) != l) return ReadFault::Damaged;
-    const auto i = static_cast<std::size_t>(l);
-    std::string_view rest = line;
-    DropFront(rest, 6);
-
-    // Kept with its trailing blanks: the refresh removes them.
-    const std::string_view code = rest.substr(0, std::min<std::size_t>(4, rest.size()));
-    out.lines.SheetCodes[i] = Contains(code, "-") ? std::string() : std::string(code);
-    DropFront(rest, 5);
-
-    auto& p = out.lines.SheetParams[i];
-    for (int k = 0; k < 2; ++k) {
-      const std::string_view field = rest.substr(0, std::min(w, rest.size()));
-      p[static_cast<std::size_t>(k)] = Contains(field, "-") ? 0 : LeadingNumber(field);
-      DropFront(rest, w + 2);
+    if (const ReadFault fault = ParseOrderLine(line, l, w, out); fault != ReadFault::None) {
+      out.bad_line = l;
+      return fault;
     }
-    // In P3 a "-" just before the last digit is a one-digit negative value; a
-    // "-" anywhere else marks the empty field.
-    const std::string_view p3 = rest.substr(0, std::min(w, rest.size()));
-    const std::size_t minus = p3.find('-');
-    if (minus == std::string_view::npos)
-      p[2] = LeadingNumber(p3);
-    else if (minus + 1 == w - 1)
-      p[2] = -LeadingNumber(p3.substr(minus + 1));
-    else
-      p[2] = 0;
-    DropFront(rest, w + 4);
-
-    out.lines.SheetTvp[i] = LeadingNumber(rest.substr(0, std::min<std::size_t>(4, rest.size())));
-    // The EF order's factor is its TVP per point; after the loop it holds the
-    // value of the sheet's last line.
-    out.ef_factor = 0;
-    if (code == "EF  " && p[0] != 0)
-      out.ef_factor = static_cast<std::uint8_t>(std::int64_t{out.lines.SheetTvp[i]} / p[0]);
-
-    DropFront(rest, 10);
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-    out.lines.SheetTvpManual[i] = LeadingNumber(rest.substr(0, rest.find(' ')));
   }
+  // A sheet is whole only with its closing lines: the frame under the TVP
+  // column and the check-number line.
+  if (!in.Next(line)) return ReadFault::Truncated;
+  if (!Contains(line, "+-----+")) return ReadFault::Damaged;
+  if (!in.Next(line)) return ReadFault::Truncated;
+  if (!Contains(line, " Ell.szám "_w)) return ReadFault::Damaged;
   return ReadFault::None;
 }
 
@@ -297,7 +367,7 @@ void TakeCharacterSettings() {
   ch.CharMozg = 10;
   ch.CharFelt = 10;
   const std::string& ksz = SheetModel().Header.KSZ;
-  if (ksz == "0000") return;
+  if (ksz == "0000" || ksz.find_first_not_of(' ') == std::string::npos) return;
   if (const std::uint8_t found = FindSheetSettings(); found != 0) {
     const auto& e = Accounts().SettingsTable[found];
     ch.CharMozg = e.MOZG;
@@ -310,7 +380,7 @@ void TakeCharacterSettings() {
     return;
   }
   TSettingsEntry fresh;
-  fresh.KSZ = ksz;
+  fresh.KSZ = SettingsKey(ksz);
   fresh.MOZG = 10;
   fresh.FELT = 10;
   AppendSettingsEntry(fresh);
@@ -337,7 +407,10 @@ bool WriteSheetForm(const std::string& dir) {
   sheet.Sheet40Lines = false;
   for (int l = 21; l <= kSheetLines; ++l)
     if (!sheet.Lines.SheetCodes[static_cast<std::size_t>(l)].empty()) sheet.Sheet40Lines = true;
-  h.FORD = PadTurn(h.FORD);
+  // The header in the form a load gives it back, so that saving a loaded
+  // sheet again writes the same name and bytes.
+  h.FORD = PadTurn(std::to_string(TurnNumber(h.FORD)));
+  h.KSZ = CharacterNumber(h.KSZ);
 
   const std::string name = h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "") + ".ul";
   // The name comes from header fields that a loaded file can fill: it must not
@@ -373,6 +446,17 @@ bool LoadSheet(const std::string& dir, const std::string& file_name) {
       return false;
     case ReadFault::Damaged:
       Messages().Show("A fájl nem UL lap vagy sérült, nem tölthető be: "_w + file_name, MessageKind::Error);
+      return false;
+    case ReadFault::Misaligned:
+      Messages().Show("A fájl "_w + std::to_string(read.bad_line) +
+                          ". sorának oszlopai elcsúsztak (például más kódolással mentették el újra), "
+                          "nem tölthető be: "_w + file_name,
+                      MessageKind::Error);
+      return false;
+    case ReadFault::ManualTvp:
+      Messages().Show("A fájl "_w + std::to_string(read.bad_line) +
+                          ". sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: "_w + file_name,
+                      MessageKind::Error);
       return false;
     case ReadFault::BadCoordinates:
       Messages().Show("Hibás koordináta a fájlban, nem tölthető be: "_w + file_name, MessageKind::Error);

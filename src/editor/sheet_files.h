@@ -9,8 +9,9 @@
 namespace vorda {
 
 // Writes the current sheet to `dir`/KSZ-FORD.ul ("b" before ".ul" for a settings
-// sheet), padding FORD to four digits and choosing the 40-line form when a code
-// stands in lines 21..40. The file is replaced in one step: on failure the old
+// sheet), with KSZ and FORD first put in the form a load gives them back (FORD
+// padded to four digits) and the 40-line form chosen when a code stands in
+// lines 21..40. The file is replaced in one step: on failure the old
 // file stays as it was, a message says so and the result is false. On success
 // the sheet counts as saved and its name goes first in the recent-sheet list.
 bool WriteSheetForm(const std::string& dir);
@@ -23,8 +24,11 @@ bool WriteSheetForm(const std::string& dir);
 // LoadEmailSheet instead; the coordinates are then 0 and the map window's
 // fields keep their texts. The file is read whole first: a missing,
 // unreadable, cut-off or damaged file changes nothing, shows why and gives
-// false. On success the name goes first in the recent-sheet list. The caller
-// redraws the sheet.
+// false. A sheet is whole only through its closing lines, with the "¦" of
+// every order line in its column and every manual TVP within -999..999. A turn
+// that cannot be one reads as "0000", and a sheet without a character number
+// as the no-character sheet "0000". On success the name goes first in the
+// recent-sheet list. The caller redraws the sheet.
 bool LoadSheet(const std::string& dir, const std::string& file_name);
 
 // The first activation's load of SZAMLAK.CFG and beallit.cfg from

@@ -31,9 +31,9 @@ struct WindowLinks {
   // The notebook follows the sheet while it is shown; each entry does nothing
   // while the notebook is hidden. Save writes the open notebook under the
   // character number in force (creating the notesz folder); SaveIfKept saves
-  // only when the notesz folder exists and the notebook holds lines or the
-  // character's file exists (the save prompt's rule); Clear empties it; Load
-  // clears it, names the character and reads the current character's file.
+  // only when the notebook holds lines or the character's file exists (the
+  // save prompt's rule); Clear saves what there is to keep, then empties it;
+  // Load clears it, names the character and reads the current character's file.
   std::function<void()> OnNotebookSave;
   std::function<void()> OnNotebookSaveIfKept;
   std::function<void()> OnNotebookClear;

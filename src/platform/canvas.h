@@ -14,7 +14,9 @@
 // - Polygon joins its points in order and back to the first with the pen and
 //   fills the inside with the brush;
 // - TextOut puts the text's top-left corner at (x, y), fills behind it with the
-//   brush colour and leaves the pen at (x + width, y);
+//   brush colour and leaves the pen at (x + width, y); a description's text
+//   (font "Arial CE") keeps its ink and its background inside the 12 rows from
+//   y + 1, its line's band, so that lines drawn above and below never cover it;
 // - everything clips to the surface.
 // Text is Windows-1250 bytes.
 #include <cstdint>

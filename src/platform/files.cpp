@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorda {
@@ -47,11 +50,58 @@ std::string ResolvePathNoCase(std::string_view dir, std::string_view name) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  RegularFileRead read = ReadRegularFile(path);
+  if (read.status != RegularFileRead::Status::Ok) return std::nullopt;
+  return std::move(read.bytes);
+}
+
+RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
+  using Status = RegularFileRead::Status;
+  RegularFileRead out;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return out;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return out;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    out.status = Status::NotRegular;
+    return out;
+  }
+  out.size = static_cast<std::uintmax_t>(st.st_size);
+  if (out.size > max_size) {
+    ::close(fd);
+    out.status = Status::TooLarge;
+    return out;
+  }
+  // Read to the end rather than trusting the length: a file may change while
+  // it is read.
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(out.size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return out;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() > max_size) {
+      ::close(fd);
+      out.size = bytes.size();
+      out.status = Status::TooLarge;
+      return out;
+    }
+  }
+  ::close(fd);
+  out.size = bytes.size();
+  out.bytes = std::move(bytes);
+  out.status = Status::Ok;
+  return out;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {

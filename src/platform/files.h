@@ -2,6 +2,8 @@
 // File-system helpers. The game's files carry Windows names (MAP.DAT, ".UL",
 // SZAMLAK.CFG) that may stand in any case on a Linux disk, so a file is found
 // by a case-blind match of its name; paths are joined with "/" in one place.
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,8 +23,28 @@ std::string FindFileNoCase(std::string_view dir, std::string_view name);
 // existing file in whatever case it stands, or JoinPath(dir, name) when none does.
 std::string ResolvePathNoCase(std::string_view dir, std::string_view name);
 
-// The whole file's bytes; nullopt when it cannot be opened or read.
+// The whole file's bytes; nullopt when it cannot be opened or read, or is no
+// regular file (see ReadRegularFile).
 std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// A whole file read by ReadRegularFile.
+struct RegularFileRead {
+  enum class Status {
+    Ok,          // `bytes` holds the file
+    Unreadable,  // missing, or cannot be opened or read
+    NotRegular,  // a folder, FIFO, device or socket: never read
+    TooLarge,    // longer than the caller's limit: not read
+  };
+  Status status = Status::Unreadable;
+  std::uintmax_t size = 0;  // the file's length, for a regular file
+  std::string bytes;
+};
+
+// Reads the file at `path` only when it is a regular file. The open itself
+// cannot block (a FIFO would wait for a writer for ever), and the kind is
+// tested on the opened file, so nothing swapped in between is read.
+RegularFileRead ReadRegularFile(const std::string& path,
+                                std::uintmax_t max_size = std::numeric_limits<std::uintmax_t>::max());
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`,
 // so that a failed write leaves the old file as it was. False on any failure

@@ -285,6 +285,36 @@ TEST_F(AccountsSettingsTest, DamagedSettingsEntriesAreDroppedAndReadingGoesOn) {
   EXPECT_EQ(dir.Read("beallit.cfg").find("4444"), std::string::npos);
 }
 
+// A blank line read as an entry would give KSZ "" and take the next line's
+// number as MOZG, and the save would lose that character for good.
+TEST_F(AccountsSettingsTest, BlankLinesBetweenSettingsEntriesAreSkipped) {
+  dir.Write("beallit.cfg", "h\r\nh\r\n1234 10 10 0 0 0 0 0\r\n\r\n5678 7 8 100 20 30 1 0\r\n  \r\n");
+  LoadAccountsAndSettings(dir.path());
+  ASSERT_EQ(Accounts().SettingsCount, 2);
+  const auto& e = Accounts().SettingsTable[2];
+  EXPECT_EQ(e.KSZ, "5678");
+  EXPECT_EQ(e.MOZG, 7);
+  EXPECT_EQ(e.FELT, 8);
+  EXPECT_EQ(e.TVP, 100);
+  EXPECT_EQ(e.TU, 1);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A character number is kept, written and compared right-aligned in its four
+// columns, so a short one still finds its entry after a save and a restart.
+TEST_F(AccountsSettingsTest, ShortCharacterNumbersKeepOneForm) {
+  AppendSettingsEntry(Settings("12", 11, 10, 0, 0, 0, 0, 0));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ResetAccounts();
+  LoadAccountsAndSettings(dir.path());
+  ASSERT_EQ(Accounts().SettingsCount, 1);
+  EXPECT_EQ(Accounts().SettingsTable[1].KSZ, "  12");
+  for (const char* ksz : {"12", "  12"}) {
+    SheetModel().Header.KSZ = ksz;
+    EXPECT_EQ(FindSheetSettings(), 1) << ksz;
+  }
+}
+
 TEST_F(AccountsSettingsTest, NumbersAreStoredInTheirFieldsWidths) {
   // MOZG, FELT and TERFOKUSZ are bytes and TU a signed byte; numbers may run
   // onto the next line.

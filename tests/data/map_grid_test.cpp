@@ -1,6 +1,7 @@
 #include "data/map_grid.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/win1250.h"
 #include "support/map_fixture.h"
@@ -97,6 +98,31 @@ TEST_F(MapGridTest, AFileOfTheWrongSizeIsRefusedAndTheGridStays) {
   EXPECT_FALSE(LoadMapDat(empty.path(), error));  // no file at all
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+}
+
+// A FIFO would block the open for good and a folder reads as an absurd size:
+// neither is opened, and the grid and names stay.
+TEST_F(MapGridTest, OnlyRegularFilesAreRead) {
+  std::string error;
+  ASSERT_TRUE(LoadMapDatBytes(MarkedMapDat(), error));
+  ReadMapNameList("1 1 Marad\n", MapListKind::MapLst);
+  for (const bool fifo : {true, false}) {
+    TempDir dir;
+    for (const char* name : {"MAP.DAT", "MAP.LST"}) {
+      const std::string path = dir.path() + "/" + name;
+      ASSERT_EQ(fifo ? ::mkfifo(path.c_str(), 0600) : ::mkdir(path.c_str(), 0700), 0) << path;
+    }
+    error.clear();
+    EXPECT_FALSE(LoadMapDat(dir.path(), error));
+    EXPECT_EQ(error, "A(z) MAP.DAT nem közönséges fájl (hanem például mappa), ezért nem olvasható. "
+                     "A térkép nem változott."_w);
+    error.clear();
+    EXPECT_FALSE(LoadMapNameList(dir.path() + "/MAP.LST", MapListKind::MapLst, error));
+    EXPECT_EQ(error, "A(z) MAP.LST nem közönséges fájl (hanem például mappa), ezért nem olvasható. "
+                     "A térkép nem változott."_w);
+  }
+  EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+  EXPECT_EQ(FeatureName(1, 1), "Marad");
 }
 
 TEST_F(MapGridTest, ALoadReplacesTheWholeGrid) {

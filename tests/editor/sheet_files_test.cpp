@@ -94,6 +94,33 @@ std::string Golden40() {
   return out;
 }
 
+// The older narrow form. Line 4 is shorter than 42 characters (its teleport
+// text aside) and the turn starts in column 35; parameters are 4 columns wide,
+// each followed by two blanks, P3 by two blanks and " ¦", so the TVP stands in
+// columns 32..35.
+std::string NarrowSheet(const std::string& line4 = "|  #: 0815  szla: ....  ______ F:   31 | teleport : 3;4") {
+  std::string text = Join({
+      "|  20 soros UL                        |",
+      "|  Morvenkaldriss       Utasítás  Lap |"_w,
+      "|                      ______         | ind.koord: 7;8",
+      line4,
+      "|",
+      "|",
+      "|",
+      "|  1. MA   1234  5678    -1   \xA6 120 \xA6 |      -5      0     0    0",
+      "|  2. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|  3. EF      3     -     2   \xA6  45 \xA6 |       0      0     0    0",
+      "|  4. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|  5. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
+      "|",
+  });
+  for (int n = 6; n <= 20; ++n) {
+    text += std::string(n < 10 ? "|  " : "| ") + std::to_string(n) + ". -       -     -     -   \xA6   0 \xA6 |\r\n";
+    if (n % 5 == 0 && n != 20) text += "|\r\n";
+  }
+  return text + Join({"|                             +-----+ |", "|         0 Ell.szám    0   |"_w});
+}
+
 class SheetFilesTest : public testing::FreshState {
  protected:
   void SetUp() override {
@@ -301,29 +328,7 @@ TEST_F(SheetFilesTest, TeleportPairWaitsWhenTheBoxIsAlreadyOnAndClearsWhenAbsent
 }
 
 TEST_F(SheetFilesTest, ReadsTheOlderNarrowForm) {
-  // Line 4 is shorter than 42 characters (its teleport text aside) and the
-  // turn starts in column 35; parameters are 4 columns wide, each followed by
-  // two blanks, P3 by two blanks and " ¦", so the TVP stands in columns 32..35.
-  const std::string old_form = Join({
-      "|  20 soros UL                        |",
-      "|  Morvenkaldriss       Utasítás  Lap |"_w,
-      "|                      ______         | ind.koord: 7;8",
-      "|  #: 0815  szla: ....  ______ F:   31 | teleport : 3;4",
-      "|",
-      "|",
-      "|",
-      "|  1. MA   1234  5678    -1   \xA6 120 \xA6 |      -5      0     0    0",
-      "|  2. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
-      "|  3. EF      3     -     2   \xA6  45 \xA6 |       0      0     0    0",
-      "|  4. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
-      "|  5. -       -     -     -   \xA6   0 \xA6 |       0      0     0    0",
-      "|",
-  });
-  std::string text = old_form;
-  for (int n = 6; n <= 20; ++n) {
-    text += std::string(n < 10 ? "|  " : "| ") + std::to_string(n) + ". -       -     -     -   \xA6   0 \xA6 |\r\n";
-    if (n % 5 == 0 && n != 20) text += "|\r\n";
-  }
+  const std::string text = NarrowSheet();
   dir.Write("0815-0031.ul", text);
   ASSERT_TRUE(LoadSheet(dir.path(), "0815-0031.ul")) << boxes.shown.size();
   const auto& s = SheetModel();
@@ -456,6 +461,114 @@ TEST_F(SheetFilesTest, ARefusedLoadLeavesEverythingAsItWas) {
     EXPECT_EQ(boxes.shown[0].text, c.message);
     EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
   }
+}
+
+// A damaged file must never load as other values: each of these is refused,
+// changes nothing and says why.
+TEST_F(SheetFilesTest, DamagedSheetsAreRefusedWithAMessage) {
+  BuildSheet20();
+  const Snapshot before = Take();
+  auto with = [](std::string text, std::string_view from, std::string_view to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  const std::string g40 = Golden40();
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string message;
+  };
+  const Case cases[] = {
+      // Cut right after the last line's number: no line of it, no closing lines.
+      {"vege.ul", g40.substr(0, g40.find("| 40") + 4), "A fájl hiányos, nem tölthető be: vege.ul"_w},
+      // Every order line whole, the closing lines missing.
+      {"zaras.ul", g40.substr(0, g40.rfind(kFrame)), "A fájl hiányos, nem tölthető be: zaras.ul"_w},
+      // Saved again as UTF-8 by a text editor: "¦" takes two bytes.
+      {"utf8.ul", Win1250ToUtf8(kGolden20),
+       "A fájl 1. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: utf8.ul"_w},
+      // Manual TVPs wider than their column, as a hand-edited file may hold them.
+      {"kezi1.ul", with(kGolden20, "|     -12", "| -1234567"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi1.ul"_w},
+      {"kezi2.ul", with(kGolden20, "|     -12", "| 2147483647"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi2.ul"_w},
+      {"kezi3.ul", with(kGolden20, "|     -12", "|    1000"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi3.ul"_w},
+      // A parameter wider than its field pushes the TVP column.
+      {"param.ul", with(kGolden20, "1      2      3   ", "100000  2      3   "),
+       "A fájl 1. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: param.ul"_w},
+  };
+  for (const auto& c : cases) {
+    dir.Write(c.name, c.bytes);
+    boxes.shown.clear();
+    EXPECT_FALSE(LoadSheet(dir.path(), c.name)) << c.name;
+    EXPECT_TRUE(Take() == before) << c.name;
+    ASSERT_EQ(boxes.shown.size(), 1u) << c.name;
+    EXPECT_EQ(boxes.shown[0].text, c.message);
+  }
+}
+
+TEST_F(SheetFilesTest, NoCutOffSheetLoads) {
+  BuildSheet20();
+  const Snapshot before = Take();
+  for (std::size_t cut = 0; cut < kGolden20.size(); ++cut) {
+    dir.Write("cut.ul", kGolden20.substr(0, cut));
+    ASSERT_FALSE(LoadSheet(dir.path(), "cut.ul")) << cut;
+    ASSERT_TRUE(Take() == before) << cut;
+  }
+}
+
+// A TVP wider than its four columns pushes the rest of the line; it reads back
+// whole and moves nothing else.
+TEST_F(SheetFilesTest, AWideLineTvpReadsBackWhole) {
+  SheetModel().Header.KSZ = "1234";
+  SetLine(1, "BE", 493, 32000, 0, 1600000, -7);
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  ResetSheetModel();
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0000.ul"));
+  EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 1600000);
+  EXPECT_EQ(SheetModel().Lines.SheetTvpManual[1], -7);
+}
+
+// A turn that cannot be one reads as no number, so saving the loaded sheet
+// again keeps one name; the writer puts any turn in that same form.
+TEST_F(SheetFilesTest, ATurnThatCannotBeOneReadsAsZero) {
+  dir.Write("1234-0007.ul", [] {
+    std::string t = kGolden20;
+    t.replace(t.find("F:    7"), 7, "F:   -5");
+    return t;
+  }());
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+  EXPECT_EQ(SheetModel().Header.FORD, "0000");
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  const std::string first = dir.Read("1234-0000.ul");
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0000.ul"));
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(dir.Read("1234-0000.ul"), first);
+
+  SheetModel().Header.FORD = "00-5";
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(SheetModel().Header.FORD, "0000");
+  EXPECT_EQ(Program().RecentSheets[1], "1234-0000.ul");
+}
+
+// A sheet without a (whole) character number is the no-character sheet, and a
+// short one is kept in the form beallit.cfg keeps it: start after start, the
+// same sheet finds its one entry again.
+TEST_F(SheetFilesTest, ShortOrMissingCharacterNumbersAddNoEntryAtEveryStart) {
+  dir.Write("nincs.ul", NarrowSheet("|  #:"));
+  ASSERT_TRUE(LoadSheet(dir.path(), "nincs.ul"));
+  EXPECT_EQ(SheetModel().Header.KSZ, "0000");
+  EXPECT_EQ(Accounts().SettingsCount, 0);
+
+  dir.Write("rovid.ul", NarrowSheet("|  #: 12"));
+  for (int start = 0; start < 3; ++start) {
+    ResetAccounts();
+    LoadAccountsAndSettings(dir.path());
+    ASSERT_TRUE(LoadSheet(dir.path(), "rovid.ul"));
+    ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+    EXPECT_EQ(Accounts().SettingsCount, 1) << start;
+  }
+  EXPECT_EQ(SheetModel().Header.KSZ, "  12");
 }
 
 TEST_F(SheetFilesTest, FileIsFoundWhateverItsCase) {

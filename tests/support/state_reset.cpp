@@ -5,6 +5,7 @@
 #include "data/game_tables.h"
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
+#include "data/turn_report.h"
 #include "orders/orders_state.h"
 
 namespace vorda::testing {
@@ -16,6 +17,7 @@ void ResetAllState() {
   ResetAccounts();
   ResetMapState();
   ResetOrdersState();
+  ResetReports();
 }
 
 }  // namespace vorda::testing

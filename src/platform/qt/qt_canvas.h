@@ -6,8 +6,25 @@
 // steps by a whole number of pixels per character, as Windows spaces it: 7 at
 // the sheet's sizes (8 points at 96 pixels per inch, 7 points above that), which
 // the sheet's columns are laid out on.
+//
+// The proportional font is the descriptions' font, and a description must stay
+// inside its line's band: the 12 rows from one below the text's top (the band
+// of line L starts at 12L - 1, its text at 12L - 2), which the line's refresh
+// clears and no other line draws on. So that every Windows-1250 character fits
+// there whole, accents and descenders alike, the font is drawn at the largest
+// pixel size, not above the one its points ask for, at which the ink of every
+// character lies inside those 12 rows and inside its own advance. A character
+// paints its background over just those rows, never on a neighbour's band.
+// Characters are placed one by one, each advancing the pen by its own advance
+// rounded to whole pixels, as Windows spaces them.
+//
+// Text is drawn from glyph masks that each font renders once; the masks hold
+// exactly the pixels a painter sets (the fonts are drawn without anti-aliasing),
+// so the picture is the same as painting each character straight onto the image.
 #include <QFont>
 #include <QImage>
+#include <array>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -21,8 +38,14 @@ class QtCanvas : public Canvas {
   const QImage& Image() const { return image_; }
 
   // The screen's pixels per inch, by which point sizes become pixels (96 by
-  // default).
+  // default). Above 96 the sheet's texts stand a pixel higher while its bands
+  // stay, so descriptions keep their ink a pixel further below the text's top.
   void SetPixelsPerInch(int ppi);
+
+  // True: every character painted by a QPainter straight onto the image, the
+  // slow way that the glyph masks are made by and compared with. False (the
+  // default): characters drawn from the masks.
+  void SetPaintTextDirectly(bool direct) { paint_directly_ = direct; }
 
   void SetBrushColor(Color c) override { brush_ = c; }
   void SetPenColor(Color c) override { pen_ = c; }
@@ -51,20 +74,27 @@ class QtCanvas : public Canvas {
   // The Qt font that the current name, size and style map to.
   QFont CurrentFont() const;
   // Pixels one character of the fixed-pitch font steps by (0 for other fonts).
-  int FixedPitchAdvance() const { return fixed_advance_; }
+  int FixedPitchAdvance() const;
+  // The rows a text's background covers: from y + TextCellTop(), TextCellHeight()
+  // rows (every pixel of its characters lies inside them for the proportional
+  // font).
+  int TextCellTop() const;
+  int TextCellHeight() const;
   // $BBGGRR as a Qt colour, and back.
   static QRgb ToRgb(Color c);
   static Color FromRgb(QRgb rgb);
 
+  // One font at one size and style, measured and rendered once per program.
+  struct Face;
+
  private:
-  void SetPixel(int x, int y, Color c);
-  void RebuildFont();
+  class Pixels;
+  void SelectFace();
+  void PaintTextDirectly(int x, int y, std::string_view text);
 
   QImage image_;
-  QFont font_;
-  int fixed_advance_ = 0;
-  int text_height_ = 0;
-  int text_ascent_ = 0;
+  const Face* face_ = nullptr;
+  bool paint_directly_ = false;
   int ppi_ = 96;
   Color brush_ = colors::White;
   Color pen_ = colors::Black;

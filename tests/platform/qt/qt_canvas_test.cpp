@@ -112,6 +112,100 @@ TEST(QtCanvas, DescriptionFontHasEveryHungarianLetter) {
   EXPECT_GT(c.TextWidth("őű"_w), 0);
 }
 
+// Draws every byte in both fonts, both styles and several colours, over a
+// striped background and across the image's edges.
+void DrawEveryCharacter(QtCanvas& c, int ppi, int points) {
+  c.SetPixelsPerInch(ppi);
+  c.SetFontSize(points);
+  for (int y = 0; y < c.Image().height(); y += 3) {
+    c.SetBrushColor(y % 2 ? colors::DarkRed : colors::Grey);
+    c.FillRect(0, y, c.Image().width(), y + 2);
+  }
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const Color inks[] = {colors::Yellow, colors::Aqua, colors::Red, colors::White};
+  int y = -5;
+  for (const bool fixed : {true, false})
+    for (const bool bold : {false, true}) {
+      c.SetFontName(fixed ? "Courier New" : "Arial CE");
+      c.SetFontBold(bold);
+      for (std::size_t from = 0; from < all.size(); from += 64, y += 13) {
+        c.SetFontColor(inks[(from / 64) % 4]);
+        c.SetBrushColor(from % 128 ? colors::Black : colors::Green);
+        c.TextOut(from % 128 ? -4 : 3, y, std::string_view(all).substr(from, 64));
+      }
+    }
+  c.SetFontColor(colors::StatusGreen);
+  c.TextOut(c.Image().width() - 20, c.Image().height() - 6, "gyŐŰ"_w);
+}
+
+TEST(QtCanvas, GlyphMasksDrawWhatAPainterDraws) {
+  const struct {
+    int ppi, points;
+  } cases[] = {{96, 8}, {120, 7}, {96, 7}};
+  for (const auto& k : cases) {
+    QtCanvas fast(700, 13 * 16 - 2), painted(700, 13 * 16 - 2);
+    painted.SetPaintTextDirectly(true);
+    DrawEveryCharacter(fast, k.ppi, k.points);
+    DrawEveryCharacter(painted, k.ppi, k.points);
+    EXPECT_EQ(fast.PenPos(), painted.PenPos());
+    ASSERT_TRUE(fast.Image() == painted.Image()) << k.ppi << " ppi, " << k.points << " points";
+  }
+}
+
+// A description's characters keep every pixel inside the 12 rows of their
+// line's band, from one row below the text's top (two on screens above 96 pixels
+// per inch, where the text stands a row higher), and inside their own advance,
+// so that neither a neighbouring line nor the next character covers them.
+TEST(QtCanvas, EveryDescriptionCharacterStaysInsideItsBandAndAdvance) {
+  const struct {
+    int ppi, points;
+    bool bold;
+    int first_row;
+  } cases[] = {{96, 8, true, 1}, {96, 8, false, 1}, {120, 7, true, 2}};
+  for (const auto& k : cases) {
+    QtCanvas c(60, 60);
+    c.SetPixelsPerInch(k.ppi);
+    c.SetFontSize(k.points);
+    c.SetFontName("Arial CE");
+    c.SetFontBold(k.bold);
+    c.SetFontColor(colors::White);
+    EXPECT_EQ(c.TextCellTop(), k.first_row);
+    EXPECT_EQ(c.TextCellHeight(), 12);
+    int top = 60, bottom = -1;
+    for (int b = 0x21; b < 256; ++b) {
+      if (b == 0x7F) continue;
+      const std::string text(1, static_cast<char>(b));
+      c.SetBrushColor(colors::Black);
+      c.FillRect(0, 0, 60, 60);
+      c.TextOut(20, 20, text);
+      const int advance = c.TextWidth(text);
+      for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+          if (PixelAt(c, x, y) == colors::White) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            ASSERT_TRUE(y >= 20 + k.first_row && y < 20 + k.first_row + 12) << "byte " << b << " row " << y;
+            ASSERT_TRUE(x >= 20 && x < 20 + advance) << "byte " << b << " column " << x;
+          }
+    }
+    // The font is as large as the band allows: the characters use all of it.
+    EXPECT_EQ(bottom - top + 1, 12) << k.ppi << (k.bold ? " bold" : "");
+  }
+}
+
+TEST(QtCanvas, ProportionalTextAdvancesByItsCharactersWidths) {
+  QtCanvas c(300, 30);
+  c.SetFontName("Arial CE");
+  c.SetFontBold(true);
+  const std::string text = "mozogsz délkeletre"_w;
+  int sum = 0;
+  for (const char ch : text) sum += c.TextWidth(std::string_view(&ch, 1));
+  EXPECT_EQ(c.TextWidth(text), sum);
+  c.TextOut(7, 4, text);
+  EXPECT_EQ(c.PenPos(), (Point{7 + sum, 4}));
+}
+
 TEST(QtCanvas, ColoursAreBlueGreenRedValues) {
   EXPECT_EQ(QtCanvas::ToRgb(colors::Red), qRgb(255, 0, 0));
   EXPECT_EQ(QtCanvas::ToRgb(colors::Aqua), qRgb(0, 255, 255));

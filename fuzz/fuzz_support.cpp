@@ -1,0 +1,67 @@
+#include "fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace vorda::fuzz {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string_view> SplitParts(std::string_view input, std::size_t count) {
+  std::vector<std::string_view> parts;
+  while (parts.size() + 1 < count) {
+    const std::size_t at = input.find(kPartSeparator);
+    if (at == std::string_view::npos) break;
+    parts.push_back(input.substr(0, at));
+    input.remove_prefix(at + 1);
+  }
+  parts.push_back(input);
+  parts.resize(count);
+  return parts;
+}
+
+namespace {
+
+struct Scratch {
+  Scratch() {
+    const char* base = fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    std::string pattern = std::string(base) + "/vorda-fuzz-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) Fail("cannot make a scratch folder", __FILE__, __LINE__);
+    path = pattern;
+  }
+  ~Scratch() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+  std::string path;
+};
+
+Scratch& TheScratch() {
+  static Scratch scratch;
+  return scratch;
+}
+
+}  // namespace
+
+const std::string& ScratchDir() { return TheScratch().path; }
+
+void WriteScratchFile(const std::string& name, std::string_view bytes) {
+  std::ofstream out(ScratchDir() + "/" + name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) Fail("cannot write a scratch file", __FILE__, __LINE__);
+}
+
+void ClearScratchDir() {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(ScratchDir(), ec)) fs::remove_all(entry.path(), ec);
+}
+
+void Fail(const char* what, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: %s\n", file, line, what);
+  std::abort();
+}
+
+}  // namespace vorda::fuzz

@@ -1,0 +1,36 @@
+#pragma once
+// Helpers shared by the libFuzzer targets: a scratch folder for the readers
+// that take files, the splitting of one input into several files, and the
+// check that stops a run with a report when an invariant breaks.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorda::fuzz {
+
+// Parts of one input are separated by this byte (ASCII record separator),
+// which none of the game's text files uses.
+inline constexpr char kPartSeparator = '\x1E';
+
+// Splits `input` at kPartSeparator into exactly `count` parts: missing parts
+// are empty, and the last part takes the rest whole.
+std::vector<std::string_view> SplitParts(std::string_view input, std::size_t count);
+
+// A folder of this process's own, on a memory file system when there is one;
+// removed when the process ends.
+const std::string& ScratchDir();
+// Writes `bytes` to ScratchDir()/`name`.
+void WriteScratchFile(const std::string& name, std::string_view bytes);
+// Removes every file of ScratchDir().
+void ClearScratchDir();
+
+// Reports `what` with the source position and aborts, which libFuzzer records
+// as a crash with its input.
+[[noreturn]] void Fail(const char* what, const char* file, int line);
+
+}  // namespace vorda::fuzz
+
+#define FUZZ_CHECK(condition) \
+  ((condition) ? (void)0 : ::vorda::fuzz::Fail("check failed: " #condition, __FILE__, __LINE__))

@@ -1,0 +1,125 @@
+#include "editor/qt/notebook_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "editor/notebook.h"
+#include "editor/program_state.h"
+#include "editor/window_links.h"
+#include "platform/qt/event_guard.h"
+#include "platform/qt/qt_text.h"
+#include "platform/win1250.h"
+
+namespace vorda {
+
+TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopHint) {
+  setWindowTitle(ToQString("Vorda40 by Quorbel (belső notesz)"_w));
+  resize(435, 300);
+
+  memo_ = new QPlainTextEdit(this);
+  memo_->setFrameShape(QFrame::NoFrame);
+  memo_->setStyleSheet("QPlainTextEdit { background: #000000; color: #FFFF00; }");
+  QFont font("Courier New CE");
+  font.setStyleHint(QFont::TypeWriter);
+  font.setBold(true);
+  memo_->setFont(font);
+  auto* bar = new QStatusBar(this);
+  bar->setSizeGripEnabled(true);
+  status_ = new QLabel(bar);
+  bar->addWidget(status_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(memo_, 1);
+  layout->addWidget(bar);
+
+  connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+    GuardEvent([this] {
+      Notebook().Text = FromQString(memo_->toPlainText());
+      Notebook().Modified = true;
+    });
+  });
+  LinkNotebook([this] { ShowModel(); });
+  Windows().OnShowNotebook = [this] {
+    show();
+    raise();
+  };
+
+  // The window's place and size from the ini file; a size of 0 is made 100.
+  auto& o = Program().Options;
+  if (o.NotesWidth == 0) o.NotesWidth = 100;
+  if (o.NotesHeight == 0) o.NotesHeight = 100;
+  move(o.NotesLeft, o.NotesTop);
+  resize(o.NotesWidth, o.NotesHeight);
+  created_ = true;
+  if (o.ShowNotes) show();
+}
+
+TForm9::~TForm9() {
+  created_ = false;
+  // The program ends with the notebook open: changed notes are not dropped.
+  if (Notebook().Shown && Notebook().Modified) GuardEvent([] { SaveNotebook(); });
+  auto& links = Windows();
+  links.OnShowNotebook = nullptr;
+  links.OnNotebookSave = nullptr;
+  links.OnNotebookSaveIfKept = nullptr;
+  links.OnNotebookClear = nullptr;
+  links.OnNotebookLoad = nullptr;
+  Notebook().Shown = false;
+}
+
+void TForm9::ShowModel() {
+  const QSignalBlocker block(memo_);
+  memo_->setPlainText(ToQString(Notebook().Text));
+  status_->setText(ToQString(Notebook().Status));
+}
+
+void TForm9::KeepGeometry() {
+  if (!created_) return;
+  auto& o = Program().Options;
+  o.NotesLeft = x();
+  o.NotesTop = y();
+  o.NotesWidth = width();
+  o.NotesHeight = height();
+}
+
+// A minimised window is still shown: it goes on following the sheet.
+void TForm9::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (e->spontaneous()) return;
+  GuardEvent([this] {
+    Notebook().Shown = true;
+    Program().Options.ShowNotes = true;
+    LoadNotebook();
+    ShowModel();
+  });
+}
+
+void TForm9::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  if (!e->spontaneous()) Notebook().Shown = false;
+}
+
+void TForm9::closeEvent(QCloseEvent* e) {
+  GuardEvent([] {
+    SaveNotebook();
+    Program().Options.ShowNotes = false;
+  });
+  QWidget::closeEvent(e);
+}
+
+void TForm9::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  KeepGeometry();
+}
+
+void TForm9::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  KeepGeometry();
+}
+
+}  // namespace vorda

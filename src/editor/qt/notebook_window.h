@@ -1,0 +1,41 @@
+#pragma once
+// `TForm9`: the character's notebook, a memo above a one-panel status bar,
+// beside the editor and on top of it. Its text lives in the notebook model
+// (editor/notebook.h); the window shows it, passes edits back, and keeps its
+// position, size and visibility in the options for the ini file.
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace vorda {
+
+class TForm9 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm9(QWidget* main = nullptr);
+  ~TForm9() override;
+
+  TForm9(const TForm9&) = delete;
+  TForm9& operator=(const TForm9&) = delete;
+
+  QPlainTextEdit* Memo() const { return memo_; }
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  void ShowModel();
+  void KeepGeometry();
+
+  QPlainTextEdit* memo_;
+  QLabel* status_;
+  bool created_ = false;
+};
+
+}  // namespace vorda

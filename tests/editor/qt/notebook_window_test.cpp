@@ -1,0 +1,62 @@
+#include "editor/qt/notebook_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include "data/game_tables.h"
+#include "data/order_sheet.h"
+#include "editor/notebook.h"
+#include "editor/program_state.h"
+#include "editor/window_links.h"
+#include "platform/qt/qt_text.h"
+#include "platform/win1250.h"
+#include "support/state_reset.h"
+#include "support/temp_dir.h"
+
+namespace vorda {
+namespace {
+
+TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
+  testing::ResetAllState();
+  ResetWindowLinks();
+  ResetNotebook();
+  ResetProgramState();
+  testing::TempDir dir;
+  Program().ProgramDir = dir.path() + "/";
+  LoadCharacterTable("1234 Gorbul\r\n");
+  SheetModel().Header.KSZ = "1234";
+  std::filesystem::create_directory(dir.path() + "/notesz");
+  dir.Write("notesz/1234.not", "Kincs a barlangban\r\nŐrök: 3 troll\r\n"_w);
+  {
+    TForm9 form;
+    EXPECT_FALSE(form.isVisible());  // ShowNotes is off
+    EXPECT_EQ(form.size(), QSize(100, 100));
+    form.resize(435, 300);
+    Windows().ShowNotebook();
+    ASSERT_TRUE(form.isVisible());
+    EXPECT_EQ(form.Memo()->toPlainText(), QString::fromUtf8("Kincs a barlangban\nŐrök: 3 troll"));
+    EXPECT_TRUE(form.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("notebook.png")));
+
+    form.Memo()->appendPlainText(QString::fromUtf8("Új: kulcs"));
+    form.close();
+    EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\n"_w);
+    EXPECT_FALSE(Program().Options.ShowNotes);
+    EXPECT_EQ(Program().Options.NotesWidth, 435);
+  }
+  EXPECT_FALSE(Windows().OnNotebookLoad);
+
+  {  // the program ends with the notebook open and changed
+    TForm9 form;
+    Windows().ShowNotebook();
+    form.Memo()->appendPlainText(ToQString("Utolsó"_w));
+  }
+  EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\nUtolsó\r\n"_w);
+  ResetNotebook();
+  ResetProgramState();
+  testing::ResetAllState();
+}
+
+}  // namespace
+}  // namespace vorda

@@ -1,0 +1,60 @@
+#include "editor/qt/settings_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+#include "data/accounts_settings.h"
+#include "data/char_settings.h"
+#include "data/order_sheet.h"
+#include "editor/editor_fixture.h"
+#include "editor/program_state.h"
+#include "editor/sheet_screen.h"
+#include "editor/window_links.h"
+
+namespace vorda {
+namespace {
+
+class SettingsWindowTest : public testing::EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    ResetSheetScreen();
+    ResetWindowLinks();
+  }
+  void TearDown() override {
+    ResetWindowLinks();
+    EditorFixture::TearDown();
+  }
+};
+
+TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
+  CharSettings().CharMozg = 12;
+  CharSettings().CharTu = -7;
+  SheetModel().Header.KSZ = "1234";
+  SheetModel().Lines.SheetCodes[1] = "M";
+  SheetModel().Lines.SheetParams[1] = {1, 0, 0};
+  Program().Options.Map = "/jatek/Terkep/";
+  Program().Options.Lexor = "lexor";  // no path: cleared when shown
+  {
+    TForm6 form;
+    Windows().ShowSettings();
+    ASSERT_TRUE(form.isVisible());
+    EXPECT_EQ(form.SpinEdit(0)->value(), 12);
+    EXPECT_EQ(form.SpinEdit(6)->value(), -7);
+    EXPECT_EQ(Program().Options.Lexor, "");
+    EXPECT_TRUE(form.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("settings.png")));
+
+    form.SpinEdit(0)->setValue(6);
+    form.Button2Click();
+    EXPECT_FALSE(form.isVisible());
+  }
+  EXPECT_EQ(Accounts().SettingsCount, 1);
+  EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 6);
+  EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 6);  // the cost follows at once
+  EXPECT_FALSE(Windows().OnShowSettings);
+}
+
+}  // namespace
+}  // namespace vorda

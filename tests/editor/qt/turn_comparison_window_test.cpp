@@ -1,0 +1,56 @@
+#include "editor/qt/turn_comparison_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QListWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "editor/editor_state.h"
+#include "editor/turn_comparison.h"
+#include "editor/window_links.h"
+#include "platform/qt/qt_text.h"
+#include "platform/win1250.h"
+#include "support/state_reset.h"
+
+namespace vorda {
+namespace {
+
+std::string DemoReport(const char* name) {
+  const char* source = std::getenv("VORDA_SOURCE_DIR");
+  const std::filesystem::path root =
+      source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / "../../..";
+  return (root / "demo" / name).string();
+}
+
+TEST(TurnComparisonWindow, ShowsTheFourListsAndGivesTheKeysBackOnClose) {
+  testing::ResetAllState();
+  ResetWindowLinks();
+  ResetEditorState();
+  {
+    TForm8 form;
+    ASSERT_TRUE(Windows().OnShowComparison);
+    Windows().ShowComparison();
+    ASSERT_TRUE(LoadTurnReport(1, DemoReport("1234-0011.htm")));
+    ASSERT_TRUE(LoadTurnReport(2, DemoReport("1234-0012.htm")));
+    form.Button3Click();
+    const auto lists = form.findChildren<QListWidget*>();
+    ASSERT_EQ(lists.size(), 4);
+    EXPECT_EQ(lists[0]->count(), 4);  // the count changes
+    EXPECT_EQ(lists[0]->item(1)->text(), ToQString("1200 arany (#50)                  -> 1050 arany (#50)                  =   -150"));
+    EXPECT_TRUE(form.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("turn_comparison.png")));
+
+    Editor().EditorReady = false;
+    Editor().EditorMode = 8;
+    form.close();
+    EXPECT_TRUE(Editor().EditorReady);
+    EXPECT_EQ(Editor().EditorMode, 1);
+  }
+  EXPECT_FALSE(Windows().OnShowComparison);
+  ResetTurnComparison();
+  testing::ResetAllState();
+}
+
+}  // namespace
+}  // namespace vorda
