@@ -384,6 +384,37 @@ TEST_F(LineOperationsTest, PortalFillReadsThePositionMovesLeaveAndKeepsFilledLin
   EXPECT_EQ(Params(4), (Params3{96, 0, 0}));
 }
 
+TEST_F(LineOperationsTest, PortalFillWaitsWhileAKeyOpenedAPopup) {
+  // A key that opens a popup over the sheet leaves the portal line alone: its
+  // cells would be drawn over the popup and the popup's closing would put the
+  // old cells back. The next edit-mode key fills it.
+  const struct {
+    int cell;
+    std::uint16_t open, close;
+    std::uint8_t mode;
+  } cases[] = {
+      {12, vk::Multiply, vk::Escape, 6},  // P2 of "V": the chooser
+      {13, vk::Divide, vk::Return, 8},    // the parameter entry box
+  };
+  for (const auto& c : cases) {
+    ClearSheetLines();
+    Orders().StartCoords.StartX = 364;
+    Orders().StartCoords.StartY = 67;
+    SetLine(1, "V", 163);
+    Editor().SheetModified = false;
+    At(c.cell);
+    Press(c.open);
+    ASSERT_EQ(Editor().EditorMode, c.mode) << c.open;
+    EXPECT_EQ(Params(1), (Params3{163, 0, 0})) << c.open;
+    Press(c.close);
+    ASSERT_EQ(Editor().EditorMode, 1) << c.open;
+    EXPECT_EQ(Params(1), (Params3{163, 0, 0})) << c.open;
+    Press(vk::Left);
+    EXPECT_EQ(Params(1), (Params3{163, 191, 105})) << c.open;
+    EXPECT_TRUE(Editor().SheetModified) << c.open;
+  }
+}
+
 TEST_F(LineOperationsTest, PortalFillUsesTheMapWindowWhileItIsVisible) {
   int refreshes = 0;
   bool visible = true;
