@@ -488,5 +488,123 @@ TEST_F(LineOperationsTest, ResourceViewShowsTheColumnsTotalsAndCompass) {
   InstallSheetPictureStore(&store);
 }
 
+// The sheet's lines as the line operations move them: code, parameters and the
+// manual TVP (the other cost values are worked out again by the refresh).
+struct LineModel {
+  std::string code;
+  Params3 p{};
+  std::int32_t manual = 0;
+  bool operator==(const LineModel&) const = default;
+};
+
+TEST_F(LineOperationsTest, RandomOperationsLeaveTheSheetTheRulesDescribe) {
+  std::uint32_t seed = 4242;
+  const auto next = [&seed](std::uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % n);
+  };
+  const char* codes[] = {"", "", "A", "M", "BE", "KF"};
+  std::array<LineModel, kSheetLines + 2> model{};
+  const auto coded = [&model](int l) { return !model[static_cast<std::size_t>(l)].code.empty(); };
+  const auto load = [&] {
+    for (int l = 1; l <= kSheetLines; ++l) {
+      auto& m = model[static_cast<std::size_t>(l)];
+      SetLine(l, m.code, m.p[0], m.p[1], m.p[2]);
+      Manual(l) = m.manual;
+    }
+  };
+  const auto sheet = [&] {
+    std::array<LineModel, kSheetLines + 2> out{};
+    for (int l = 1; l <= kSheetLines; ++l) out[static_cast<std::size_t>(l)] = {Code(l), Params(l), Manual(l)};
+    return out;
+  };
+
+  for (int round = 0; round < 40; ++round) {
+    for (int l = 1; l <= kSheetLines; ++l) {
+      auto& m = model[static_cast<std::size_t>(l)];
+      m.code = codes[next(std::size(codes))];
+      m.p = {next(4) - 1, next(3), next(10) - 2};
+      m.manual = m.code.empty() ? 0 : next(7) - 3;
+    }
+    if (round % 8 == 0)  // now and then a full sheet
+      for (int l = 1; l <= kSheetLines; ++l) model[static_cast<std::size_t>(l)].code = "KF";
+    load();
+    for (int step = 0; step < 30; ++step) {
+      const int line = 1 + next(kSheetLines);
+      const int column = next(4);
+      At(10 * line + column);
+      int cursor = 10 * line + column;
+      const auto at = [&model](int l) -> LineModel& { return model[static_cast<std::size_t>(l)]; };
+      switch (next(5)) {
+        case 0:  // copy into the empty neighbour
+          Press(vk::OemPlus);
+          if (line == kSheetLines) break;
+          if (coded(line) && !coded(line + 1)) {
+            at(line + 1) = at(line);
+            cursor = 10 * (line + 1);
+          } else if (!coded(line) && line > 1 && coded(line - 1)) {
+            at(line) = at(line - 1);
+            cursor = 10 * (line + 1);
+          }
+          break;
+        case 1: {  // insert
+          Rejt04Click();
+          if (line == kSheetLines) break;
+          int gap = kSheetLines;
+          bool seen = false;
+          for (int l = line; l <= kSheetLines; ++l) {
+            if (coded(l)) seen = true;
+            else if (seen) {
+              gap = l;
+              break;
+            }
+          }
+          if (gap == kSheetLines && coded(kSheetLines))
+            for (int l = line; l < kSheetLines; ++l)
+              if (!coded(l)) {
+                gap = l;
+                break;
+              }
+          for (int l = gap; l > line; --l) at(l) = at(l - 1);
+          at(line) = {};
+          break;
+        }
+        case 2: {  // delete
+          Press(vk::Delete);
+          std::int32_t* field = column ? &at(line).p[static_cast<std::size_t>(column - 1)] : nullptr;
+          if (!field && coded(line)) {
+            at(line) = {};
+          } else if (field && *field > 0) {
+            *field = 0;
+          } else {
+            for (int l = line; l < kSheetLines; ++l) at(l) = at(l + 1);
+            at(kSheetLines) = {};
+            cursor = 10 * line;
+          }
+          break;
+        }
+        default: {  // line move, up or down a few times
+          Press(vk::F4);
+          int l = line;
+          for (int k = 0, n = 1 + next(3); k < n; ++k) {
+            const bool up = next(2) == 0;
+            Press(up ? vk::Up : vk::Down);
+            const int other = up ? l - 1 : l + 1;
+            if (other < 1 || other > kSheetLines) continue;
+            std::swap(at(l), at(other));
+            l = other;
+          }
+          Press(vk::F4);
+          cursor = 10 * l;
+          break;
+        }
+      }
+      ASSERT_EQ(Editor().EditorMode, 1);
+      ASSERT_EQ(sheet(), model) << "round " << round << " step " << step << " cell " << 10 * line + column;
+      ASSERT_EQ(Cursor(), cursor) << "round " << round << " step " << step;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vorda
