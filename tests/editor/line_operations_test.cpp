@@ -384,6 +384,37 @@ TEST_F(LineOperationsTest, PortalFillReadsThePositionMovesLeaveAndKeepsFilledLin
   EXPECT_EQ(Params(4), (Params3{96, 0, 0}));
 }
 
+TEST_F(LineOperationsTest, PortalFillWaitsWhileAKeyOpenedAPopup) {
+  // A key that opens a popup over the sheet leaves the portal line alone: its
+  // cells would be drawn over the popup and the popup's closing would put the
+  // old cells back. The next edit-mode key fills it.
+  const struct {
+    int cell;
+    std::uint16_t open, close;
+    std::uint8_t mode;
+  } cases[] = {
+      {12, vk::Multiply, vk::Escape, 6},  // P2 of "V": the chooser
+      {13, vk::Divide, vk::Return, 8},    // the parameter entry box
+  };
+  for (const auto& c : cases) {
+    ClearSheetLines();
+    Orders().StartCoords.StartX = 364;
+    Orders().StartCoords.StartY = 67;
+    SetLine(1, "V", 163);
+    Editor().SheetModified = false;
+    At(c.cell);
+    Press(c.open);
+    ASSERT_EQ(Editor().EditorMode, c.mode) << c.open;
+    EXPECT_EQ(Params(1), (Params3{163, 0, 0})) << c.open;
+    Press(c.close);
+    ASSERT_EQ(Editor().EditorMode, 1) << c.open;
+    EXPECT_EQ(Params(1), (Params3{163, 0, 0})) << c.open;
+    Press(vk::Left);
+    EXPECT_EQ(Params(1), (Params3{163, 191, 105})) << c.open;
+    EXPECT_TRUE(Editor().SheetModified) << c.open;
+  }
+}
+
 TEST_F(LineOperationsTest, PortalFillUsesTheMapWindowWhileItIsVisible) {
   int refreshes = 0;
   bool visible = true;
@@ -455,6 +486,124 @@ TEST_F(LineOperationsTest, ResourceViewShowsTheColumnsTotalsAndCompass) {
   EXPECT_FALSE(Editor().ResourceView);
   EXPECT_EQ(SheetModel().Lines.SheetTexts[2], description);
   InstallSheetPictureStore(&store);
+}
+
+// The sheet's lines as the line operations move them: code, parameters and the
+// manual TVP (the other cost values are worked out again by the refresh).
+struct LineModel {
+  std::string code;
+  Params3 p{};
+  std::int32_t manual = 0;
+  bool operator==(const LineModel&) const = default;
+};
+
+TEST_F(LineOperationsTest, RandomOperationsLeaveTheSheetTheRulesDescribe) {
+  std::uint32_t seed = 4242;
+  const auto next = [&seed](std::uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % n);
+  };
+  const char* codes[] = {"", "", "A", "M", "BE", "KF"};
+  std::array<LineModel, kSheetLines + 2> model{};
+  const auto coded = [&model](int l) { return !model[static_cast<std::size_t>(l)].code.empty(); };
+  const auto load = [&] {
+    for (int l = 1; l <= kSheetLines; ++l) {
+      auto& m = model[static_cast<std::size_t>(l)];
+      SetLine(l, m.code, m.p[0], m.p[1], m.p[2]);
+      Manual(l) = m.manual;
+    }
+  };
+  const auto sheet = [&] {
+    std::array<LineModel, kSheetLines + 2> out{};
+    for (int l = 1; l <= kSheetLines; ++l) out[static_cast<std::size_t>(l)] = {Code(l), Params(l), Manual(l)};
+    return out;
+  };
+
+  for (int round = 0; round < 40; ++round) {
+    for (int l = 1; l <= kSheetLines; ++l) {
+      auto& m = model[static_cast<std::size_t>(l)];
+      m.code = codes[next(std::size(codes))];
+      m.p = {next(4) - 1, next(3), next(10) - 2};
+      m.manual = m.code.empty() ? 0 : next(7) - 3;
+    }
+    if (round % 8 == 0)  // now and then a full sheet
+      for (int l = 1; l <= kSheetLines; ++l) model[static_cast<std::size_t>(l)].code = "KF";
+    load();
+    for (int step = 0; step < 30; ++step) {
+      const int line = 1 + next(kSheetLines);
+      const int column = next(4);
+      At(10 * line + column);
+      int cursor = 10 * line + column;
+      const auto at = [&model](int l) -> LineModel& { return model[static_cast<std::size_t>(l)]; };
+      switch (next(5)) {
+        case 0:  // copy into the empty neighbour
+          Press(vk::OemPlus);
+          if (line == kSheetLines) break;
+          if (coded(line) && !coded(line + 1)) {
+            at(line + 1) = at(line);
+            cursor = 10 * (line + 1);
+          } else if (!coded(line) && line > 1 && coded(line - 1)) {
+            at(line) = at(line - 1);
+            cursor = 10 * (line + 1);
+          }
+          break;
+        case 1: {  // insert
+          Rejt04Click();
+          if (line == kSheetLines) break;
+          int gap = kSheetLines;
+          bool seen = false;
+          for (int l = line; l <= kSheetLines; ++l) {
+            if (coded(l)) seen = true;
+            else if (seen) {
+              gap = l;
+              break;
+            }
+          }
+          if (gap == kSheetLines && coded(kSheetLines))
+            for (int l = line; l < kSheetLines; ++l)
+              if (!coded(l)) {
+                gap = l;
+                break;
+              }
+          for (int l = gap; l > line; --l) at(l) = at(l - 1);
+          at(line) = {};
+          break;
+        }
+        case 2: {  // delete
+          Press(vk::Delete);
+          std::int32_t* field = column ? &at(line).p[static_cast<std::size_t>(column - 1)] : nullptr;
+          if (!field && coded(line)) {
+            at(line) = {};
+          } else if (field && *field > 0) {
+            *field = 0;
+          } else {
+            for (int l = line; l < kSheetLines; ++l) at(l) = at(l + 1);
+            at(kSheetLines) = {};
+            cursor = 10 * line;
+          }
+          break;
+        }
+        default: {  // line move, up or down a few times
+          Press(vk::F4);
+          int l = line;
+          for (int k = 0, n = 1 + next(3); k < n; ++k) {
+            const bool up = next(2) == 0;
+            Press(up ? vk::Up : vk::Down);
+            const int other = up ? l - 1 : l + 1;
+            if (other < 1 || other > kSheetLines) continue;
+            std::swap(at(l), at(other));
+            l = other;
+          }
+          Press(vk::F4);
+          cursor = 10 * l;
+          break;
+        }
+      }
+      ASSERT_EQ(Editor().EditorMode, 1);
+      ASSERT_EQ(sheet(), model) << "round " << round << " step " << step << " cell " << 10 * line + column;
+      ASSERT_EQ(Cursor(), cursor) << "round " << round << " step " << step;
+    }
+  }
 }
 
 }  // namespace

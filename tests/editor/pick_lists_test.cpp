@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "data/game_tables.h"
@@ -310,6 +313,67 @@ TEST_F(PickListsTest, SearchSelectsTheMatchEvenWhenTheTopDidNotMove) {
   EXPECT_EQ(PickList().PickListSelection, 10);
   Press(vk::Return);
   EXPECT_EQ(Params(2)[1], 1095);
+}
+
+TEST_F(PickListsTest, RandomKeysWriteTheNumberOfTheRowShownSelected) {
+  // Names from a few letters, accented capitals among them, so that typed
+  // searches hit, miss and run into each other; keys at random, each step held
+  // against what the screen shows.
+  const std::string letters[] = {"A", "Á"_w, "b", "E", "É"_w, "ö"_w, "Ő"_w, " ", ","};
+  const std::uint16_t keys[] = {vk::Up,     vk::Down,      vk::Up,       vk::Down,  vk::Prior, vk::Next,
+                                vk::Back,   'A',           'B',          'E',       vk::Space, vk::Digit0,
+                                vk::OemAacute, vk::OemEacute, vk::OemOdiaeresis, vk::OemOdblacute, '5', vk::OemComma};
+  std::uint32_t seed = 12345;
+  const auto next = [&seed](std::uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (const int count : {5000, 100, 10}) {
+    Items(count);
+    for (int i = 1; i <= count; ++i) {
+      std::string name;
+      for (std::uint32_t k = 0, len = 1 + next(5); k < len; ++k) name += letters[next(std::size(letters))];
+      ItemName(i, name);
+    }
+    for (int round = 0; round < 20; ++round) {
+      Editor().EditorMode = 1;
+      // What each row of the list shows: the last text drawn there (an index
+      // into the canvas's record).
+      std::array<std::size_t, kPickListRows + 1> shown{};
+      std::size_t seen = canvas.Entries().size();
+      const auto follow = [&] {
+        const auto& entries = canvas.Entries();
+        for (; seen < entries.size(); ++seen)
+          if (entries[seen].op == Op::Text && entries[seen].x1 == 260 && (entries[seen].y1 - 53) % 12 == 0)
+            shown[static_cast<std::size_t>((entries[seen].y1 - 53) / 12)] = seen;
+      };
+      OpenItems();
+      follow();
+      std::string selected_text;
+      for (int step = 0; step < 60; ++step) {
+        const std::size_t typed = PickList().SearchText.size();
+        Press(keys[next(std::size(keys))]);
+        ASSERT_EQ(Editor().EditorMode, 7);
+        follow();
+        const auto& pl = PickList();
+        if (pl.SearchText.size() > typed) {
+          // A character that found a record: the row of that record is selected.
+          EXPECT_EQ(pl.PickListTop, std::max(1, std::min(pl.SearchMatch, count - 14)));
+          EXPECT_EQ(pl.PickListTop + pl.PickListSelection - 1, pl.SearchMatch);
+          EXPECT_EQ(LastTextAt(300, 268)->text, PadToWidth(pl.SearchText, 20));
+        }
+        for (int row = 1; row <= kPickListRows; ++row) {
+          const auto& e = canvas.Entries()[shown[static_cast<std::size_t>(row)]];
+          EXPECT_EQ(e.brush == 0xFF2200u, row == pl.PickListSelection) << count << " row " << row;
+          EXPECT_EQ(e.text, PadToWidth(pl.PickListRows[static_cast<std::size_t>(row)], 30)) << count << " row " << row;
+        }
+        selected_text = canvas.Entries()[shown[pl.PickListSelection]].text;
+      }
+      Press(vk::Return);
+      // The number in front of the row shown selected is the one written.
+      EXPECT_EQ(Params(2)[0], std::stoi(selected_text.substr(0, selected_text.find('.')))) << count << " " << selected_text;
+    }
+  }
 }
 
 TEST_F(PickListsTest, EscWritesNothing) {
