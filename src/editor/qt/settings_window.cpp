@@ -46,7 +46,9 @@ TForm6::TForm6(QWidget* main)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  QFont small = font();  // the small dialog type the window's places were laid out for
+  // The small dialog type the window's places were laid out for: the longest
+  // labels end before the controls beside them only in a face of its width.
+  QFont small(QStringLiteral("Liberation Sans"));
   small.setPixelSize(11);
   setFont(small);
 

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QAbstractButton>
+#include <QLabel>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,13 @@ TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
     EXPECT_EQ(form.SpinEdit(6)->value(), -7);
     EXPECT_EQ(Program().Options.Lexor, "");
     EXPECT_TRUE(form.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("settings.png")));
+    // No label runs into a value or a button beside it.
+    for (const QLabel* label : form.findChildren<QLabel*>())
+      for (const QWidget* control : form.findChildren<QAbstractButton*>())
+        EXPECT_FALSE(label->geometry().intersects(control->geometry())) << label->text().toStdString();
+    for (const QLabel* label : form.findChildren<QLabel*>())
+      for (const QWidget* control : form.findChildren<QAbstractSpinBox*>())
+        EXPECT_FALSE(label->geometry().intersects(control->geometry())) << label->text().toStdString();
 
     form.SpinEdit(0)->setValue(6);
     form.Button2Click();
