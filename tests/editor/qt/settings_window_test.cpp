@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "data/accounts_settings.h"
@@ -63,6 +66,20 @@ TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
   EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 6);
   EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 6);  // the cost follows at once
   EXPECT_FALSE(Windows().OnShowSettings);
+}
+
+TEST_F(SettingsWindowTest, EnterMovesFromValueToValueAndOnToTheMapFolderButton) {
+  TForm6 form;
+  Windows().ShowSettings();
+  QApplication::setActiveWindow(&form);
+  for (int i = 0; i < 7; ++i) {
+    form.SpinEdit(i)->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form.SpinEdit(i), &enter);
+    const QWidget* next = i < 6 ? static_cast<QWidget*>(form.SpinEdit(i + 1)) : form.findChildren<QPushButton*>()[0];
+    EXPECT_TRUE(next->hasFocus()) << i;
+  }
+  EXPECT_EQ(form.findChildren<QPushButton*>()[0]->text().toStdString(), "Keresés...");
 }
 
 }  // namespace
