@@ -82,5 +82,37 @@ TEST_F(SettingsWindowTest, EnterMovesFromValueToValueAndOnToTheMapFolderButton) 
   EXPECT_EQ(form.findChildren<QPushButton*>()[0]->text().toStdString(), "Keresés...");
 }
 
+TEST_F(SettingsWindowTest, ATypedValueOutsideItsRangeIsBroughtToTheNearestBound) {
+  struct Case {
+    int index;
+    const char* typed;
+    int kept;
+  };
+  const Case cases[] = {
+      {0, "99", 15}, {0, "3", 5}, {1, "13", 12}, {2, "21", 20}, {3, "9999", 3000}, {3, "-3000", -300},
+      {4, "-25000", -2500}, {6, "999", 100}, {6, "-50", -50}, {5, "12a", 12},
+  };
+  TForm6 form;
+  Windows().ShowSettings();
+  for (const auto& c : cases) {
+    QSpinBox* spin = form.SpinEdit(c.index);
+    spin->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(spin, &erase);
+    for (const char ch : std::string(c.typed)) {
+      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+      QApplication::sendEvent(spin, &key);
+    }
+    spin->interpretText();
+    EXPECT_EQ(spin->value(), c.kept) << c.index << " " << c.typed;
+  }
+  // A value longer than may be typed, set from the character's settings, stays.
+  for (const int i : {3, 4}) {
+    form.SpinEdit(i)->setValue(form.SpinEdit(i)->minimum());
+    form.SpinEdit(i)->interpretText();
+    EXPECT_EQ(form.SpinEdit(i)->value(), form.SpinEdit(i)->minimum());
+  }
+}
+
 }  // namespace
 }  // namespace vorda
