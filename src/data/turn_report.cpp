@@ -47,17 +47,15 @@ std::int32_t NumberOrZero(std::string_view s) {
   return value;
 }
 
-// Deletes every tag: from a "<" through the first ">" after it. A ">" with no
-// "<" before it is text and stays.
+// Deletes tags while the line holds both "<" and ">": from the first "<"
+// through the first ">". Once a ">" stands before the first "<" there is no tag
+// to take out, and the rest of the line is left as it is.
 std::string StripTags(std::string s) {
-  std::size_t from = 0;
   while (true) {
-    const std::size_t lt = s.find('<', from);
-    if (lt == std::string::npos) break;
-    const std::size_t gt = s.find('>', lt);
-    if (gt == std::string::npos) break;
+    const std::size_t lt = s.find('<');
+    const std::size_t gt = s.find('>');
+    if (lt == std::string::npos || gt == std::string::npos || gt < lt) break;
     s.erase(lt, gt - lt + 1);
-    from = lt;
   }
   return s;
 }

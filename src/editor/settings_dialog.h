@@ -21,6 +21,9 @@ inline constexpr std::array<SpinRange, kSettingsValueCount> kSettingsRanges = {{
     {5, 15}, {5, 12}, {0, 20}, {-3000, 3000}, {-20000, 20000}, {-3000, 3000}, {-100, 100},
 }};
 
+// How many characters may be typed into each value.
+inline constexpr std::array<int, kSettingsValueCount> kSettingsValueLengths = {2, 2, 2, 4, 5, 4, 3};
+
 // A typed value brought to the nearest bound of value `index`'s range.
 std::int32_t ClampSettingsValue(int index, std::int64_t value);
 

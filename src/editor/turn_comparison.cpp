@@ -52,7 +52,7 @@ std::string ComparisonItemText(std::int32_t count, int code) {
 ComparisonLists CompareTurns() {
   const auto& s = g_comparison;
   ComparisonLists out;
-  for (int i = 1; i <= kReportItemCodes; ++i) {
+  for (int i = 1; i <= kComparedItemCodes; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const std::int32_t a1 = s.Turn1Now[k], a2 = s.Turn2Now[k], b2 = s.Turn2Start[k];
     if (a1 == 0 && a2 != 0) out.NLKar2.push_back(ComparisonItemText(a2, i));

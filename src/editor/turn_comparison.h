@@ -32,6 +32,8 @@ struct ComparisonLists {
   std::vector<std::string> VTDB;    // end of turn 1 against the start of turn 2
 };
 
+// The item codes compared: the game's items lie in 1..2500.
+inline constexpr int kComparedItemCodes = 2500;
 inline constexpr int kItemTextWidth = 33;
 inline constexpr int kDifferenceWidth = 6;
 

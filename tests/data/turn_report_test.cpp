@@ -132,11 +132,26 @@ TEST_F(TurnReportTest, FileThatCannotBeReadClearsTheCounts) {
   EXPECT_EQ(now[17], 3);
 }
 
-TEST_F(TurnReportTest, StrayClosingBracketIsText) {
-  ReadReportItemsFromText(kMoney + Lines({"NÁLAD LÉVŐ TÁRGYAK (*-gal jelöltek bekészítve)"_w}) +
-                              Row("> <b>4</b>", "<b>Kő</b> ($3)"_w) + Lines({"</table>"}),
-                          now, start);
-  EXPECT_EQ(now[3], 4);
+TEST_F(TurnReportTest, TagsAreStrippedUntilAClosingBracketStandsFirst) {
+  struct Case {
+    std::string cell_line;
+    std::int32_t count;
+  };
+  const Case cases[] = {
+      {"<td CLASS=tdb>$>4", 4},  // the marks before the count are dropped
+      {"<td CLASS=tdb><b>4</b></td>", 4},
+      {"<td CLASS=tdb>> 4", 4},
+      // The ">" stands before the next "<": "> 4</td>" is left as it is, and
+      // the ">" of its "</td>" leaves no count.
+      {"<td CLASS=tdb>> 4</td>", 0},
+      {"<td CLASS=tdb>4 <i>db</i>", 0},  // "4 db" is no number
+  };
+  for (const auto& c : cases) {
+    ReadReportItemsFromText(Lines({"NÁLAD LÉVŐ TÁRGYAK (*-gal jelöltek bekészítve)"_w, c.cell_line,
+                                   "<td><A HREF=x><b>Kő</b></A> ($3)"_w, "</table>"}),
+                            now, start);
+    EXPECT_EQ(now[3], c.count) << c.cell_line;
+  }
   EXPECT_EQ(Name(3), "Kő"_w);
 }
 

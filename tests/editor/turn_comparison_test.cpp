@@ -43,6 +43,16 @@ TEST_F(TurnComparisonTest, NothingLoadedGivesTheTwoNoItemLines) {
   EXPECT_TRUE(lists.VTDB.empty());
 }
 
+TEST_F(TurnComparisonTest, OnlyTheCodesUpTo2500AreCompared) {
+  auto& s = TurnComparison();
+  s.Turn2Now[2500] = 1;
+  s.Turn2Now[2501] = 1;
+  s.Turn2Start[2501] = 1;
+  const ComparisonLists lists = CompareTurns();
+  EXPECT_EQ(lists.NLKar2, std::vector<std::string>{"1  (#2500)"});
+  EXPECT_TRUE(lists.VTDB.empty());
+}
+
 TEST_F(TurnComparisonTest, TheTwoDemoReportsItemByItem) {
   ASSERT_TRUE(LoadTurnReport(1, DemoReport("1234-0011.htm")));
   ASSERT_TRUE(LoadTurnReport(2, DemoReport("1234-0012.htm")));

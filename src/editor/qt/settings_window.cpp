@@ -30,6 +30,37 @@ QLabel* BoldLabel(QWidget* parent, const std::string& text, int x, int y, const 
 constexpr const char* kYellow = "#FFFF00";
 constexpr const char* kAqua = "#00FFFF";
 
+// A value field: any whole number of its length may be typed; one outside the
+// range is brought to the nearest bound when the field is left or read.
+class SettingsSpin : public QSpinBox {
+ public:
+  SettingsSpin(int index, QWidget* parent) : QSpinBox(parent), index_(index) {
+    const SpinRange r = kSettingsRanges[static_cast<std::size_t>(index)];
+    setRange(r.Min, r.Max);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+  }
+
+ protected:
+  QValidator::State validate(QString& text, int& /*pos*/) const override {
+    const QString typed = text.trimmed();
+    if (typed == textFromValue(value())) return QValidator::Acceptable;  // set from the settings, not typed
+    if (typed.size() > kSettingsValueLengths[static_cast<std::size_t>(index_)]) return QValidator::Invalid;
+    if (typed.isEmpty() || (typed == "-" && minimum() < 0)) return QValidator::Intermediate;
+    bool ok = false;
+    const qlonglong value = typed.toLongLong(&ok);
+    if (!ok || typed.startsWith('+')) return QValidator::Invalid;
+    return value < minimum() || value > maximum() ? QValidator::Intermediate : QValidator::Acceptable;
+  }
+  void fixup(QString& text) const override {
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (ok) text = QString::number(ClampSettingsValue(index_, value));
+  }
+
+ private:
+  int index_;
+};
+
 QString FolderText(std::string& folder) {
   if (!KeepFolderSetting(folder)) return ToQString("Nincs beállított elérési út"_w);
   return QFile::decodeName(QByteArray::fromStdString(folder));
@@ -46,7 +77,9 @@ TForm6::TForm6(QWidget* main)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  QFont small = font();  // the small dialog type the window's places were laid out for
+  // The small dialog type the window's places were laid out for: the longest
+  // labels end before the controls beside them only in a face of its width.
+  QFont small(QStringLiteral("Liberation Sans"));
   small.setPixelSize(11);
   setFont(small);
 
@@ -66,10 +99,7 @@ TForm6::TForm6(QWidget* main)
   for (int i = 0; i < 7; ++i) {
     const Spin& s = spins[i];
     BoldLabel(this, s.label, 18, s.label_y, kYellow);
-    auto* spin = new QSpinBox(this);
-    const SpinRange r = kSettingsRanges[static_cast<std::size_t>(i)];
-    spin->setRange(r.Min, r.Max);
-    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    auto* spin = new SettingsSpin(i, this);
     spin->setGeometry(216, s.spin_y, 58, 22);
     spin->installEventFilter(this);
     spins_[static_cast<std::size_t>(i)] = spin;

@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "data/accounts_settings.h"
@@ -45,6 +50,13 @@ TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
     EXPECT_EQ(form.SpinEdit(6)->value(), -7);
     EXPECT_EQ(Program().Options.Lexor, "");
     EXPECT_TRUE(form.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("settings.png")));
+    // No label runs into a value or a button beside it.
+    for (const QLabel* label : form.findChildren<QLabel*>())
+      for (const QWidget* control : form.findChildren<QAbstractButton*>())
+        EXPECT_FALSE(label->geometry().intersects(control->geometry())) << label->text().toStdString();
+    for (const QLabel* label : form.findChildren<QLabel*>())
+      for (const QWidget* control : form.findChildren<QAbstractSpinBox*>())
+        EXPECT_FALSE(label->geometry().intersects(control->geometry())) << label->text().toStdString();
 
     form.SpinEdit(0)->setValue(6);
     form.Button2Click();
@@ -54,6 +66,52 @@ TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
   EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 6);
   EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 6);  // the cost follows at once
   EXPECT_FALSE(Windows().OnShowSettings);
+}
+
+TEST_F(SettingsWindowTest, EnterMovesFromValueToValueAndOnToTheMapFolderButton) {
+  TForm6 form;
+  Windows().ShowSettings();
+  QApplication::setActiveWindow(&form);
+  for (int i = 0; i < 7; ++i) {
+    form.SpinEdit(i)->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form.SpinEdit(i), &enter);
+    const QWidget* next = i < 6 ? static_cast<QWidget*>(form.SpinEdit(i + 1)) : form.findChildren<QPushButton*>()[0];
+    EXPECT_TRUE(next->hasFocus()) << i;
+  }
+  EXPECT_EQ(form.findChildren<QPushButton*>()[0]->text().toStdString(), "Keresés...");
+}
+
+TEST_F(SettingsWindowTest, ATypedValueOutsideItsRangeIsBroughtToTheNearestBound) {
+  struct Case {
+    int index;
+    const char* typed;
+    int kept;
+  };
+  const Case cases[] = {
+      {0, "99", 15}, {0, "3", 5}, {1, "13", 12}, {2, "21", 20}, {3, "9999", 3000}, {3, "-3000", -300},
+      {4, "-25000", -2500}, {6, "999", 100}, {6, "-50", -50}, {5, "12a", 12},
+  };
+  TForm6 form;
+  Windows().ShowSettings();
+  for (const auto& c : cases) {
+    QSpinBox* spin = form.SpinEdit(c.index);
+    spin->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(spin, &erase);
+    for (const char ch : std::string(c.typed)) {
+      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+      QApplication::sendEvent(spin, &key);
+    }
+    spin->interpretText();
+    EXPECT_EQ(spin->value(), c.kept) << c.index << " " << c.typed;
+  }
+  // A value longer than may be typed, set from the character's settings, stays.
+  for (const int i : {3, 4}) {
+    form.SpinEdit(i)->setValue(form.SpinEdit(i)->minimum());
+    form.SpinEdit(i)->interpretText();
+    EXPECT_EQ(form.SpinEdit(i)->value(), form.SpinEdit(i)->minimum());
+  }
 }
 
 }  // namespace
