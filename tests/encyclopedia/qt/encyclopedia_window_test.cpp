@@ -10,6 +10,7 @@
 
 #include "data/order_sheet.h"
 #include "editor/editor_state.h"
+#include "editor/menu_commands.h"
 #include "editor/program_state.h"
 #include "editor/window_links.h"
 #include "encyclopedia/encyclopedia_state.h"
@@ -71,7 +72,7 @@ TEST_F(EncyclopediaWindowTest, CommandShowsTheEntryUnderTheCursor) {
   SheetModel().Lines.SheetCodes[1] = "A";
   SheetModel().Lines.SheetParams[1] = {1, 0, 0};
   Editor().CursorCell = 11;
-  Windows().LookupEncyclopedia();
+  Lexor1Click();  // the main window's command
   ASSERT_TRUE(form->isVisible());
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(form->StatusPanel().text(), ToQString("Keresett  tárgy: #1"_w));
