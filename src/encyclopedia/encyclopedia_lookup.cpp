@@ -163,12 +163,14 @@ bool FindEncyclopediaKey(std::string_view folder, std::string_view key) {
   const std::string shown = ShownPath(folder);
   const std::string data_path = FindFileNoCase(folder, "TEXT.DTA");
   if (data_path.empty()) {
-    Messages().Show("Nem találok TEXT.DTA-t a megadott útvonalon\n\nTEXT.DTA útvonala:\n"_w + shown, MessageKind::Error);
+    Messages().Show("Nem találok TEXT.DTA-t a megadott útvonalon\n\nTEXT.DTA útvonala:\n"_w + shown,
+                    MessageKind::Information);
     return false;
   }
   const std::string index_path = FindFileNoCase(folder, "TEXT.IDX");
   if (index_path.empty()) {
-    Messages().Show("Nem találok TEXT.IDX-et a megadott útvonalon\n\nTEXT.IDX útvonala:\n"_w + shown, MessageKind::Error);
+    Messages().Show("Nem találok TEXT.IDX-et a megadott útvonalon\n\nTEXT.IDX útvonala:\n"_w + shown,
+                    MessageKind::Information);
     return false;
   }
   const auto index = ReadWholeFile(index_path);
