@@ -231,7 +231,8 @@ IndexSearch FindKeyInIndex(std::string_view index, std::string_view key) {
 
 std::size_t HeaderLineStart(std::string_view data, std::size_t position) {
   std::size_t p = std::min(position, data.size());
-  if (p > 0 && data[p - 1] == '\n') --p;
+  // The header's line break: CR LF, LF, or CR CR.
+  if (p > 0 && (data[p - 1] == '\n' || data[p - 1] == '\r')) --p;
   if (p > 0 && data[p - 1] == '\r') --p;
   while (p > 0 && data[p - 1] != '\n' && data[p - 1] != '\r') --p;
   return p;

@@ -87,6 +87,8 @@ TEST(HeaderLineStart, FindsTheHeaderWhateverItsLength) {
   EXPECT_EQ(HeaderLineStart("#T1\r\nx", 5), 0u);
   EXPECT_EQ(HeaderLineStart("x\r\n#T12\r\ny", 9), 3u);
   EXPECT_EQ(HeaderLineStart("x\n#T12\ny", 7), 2u);
+  EXPECT_EQ(HeaderLineStart("x\r\r#T12\r\ry", 9), 3u);
+  EXPECT_EQ(HeaderLineStart("#T1\r", 4), 0u);
 }
 
 TEST(RtfDocument, IsTheDocumentAroundTheBody) {
