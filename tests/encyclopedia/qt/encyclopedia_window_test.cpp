@@ -82,6 +82,8 @@ TEST_F(EncyclopediaWindowTest, CommandShowsTheEntryUnderTheCursor) {
   const QTextCharFormat bold = first.begin().fragment().charFormat();
   EXPECT_EQ(bold.fontWeight(), QFont::Bold);
   EXPECT_EQ(bold.foreground().color(), QColor(180, 0, 0));
+  EXPECT_EQ(bold.fontPointSize(), 9.0);  // \fs18: 9 points, Courier New's fixed pitch
+  EXPECT_TRUE(bold.fontFixedPitch());
   const QTextBlock second = first.next();
   EXPECT_TRUE(second.text().startsWith(ToQString("Egykezes"_w)));
   EXPECT_NE(second.begin().fragment().charFormat().fontWeight(), QFont::Bold);
