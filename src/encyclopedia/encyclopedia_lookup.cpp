@@ -284,11 +284,10 @@ std::string EncyclopediaLineToRtf(std::string_view line) {
     const std::size_t close = s.find('}', back);
     s.erase(back, close == std::string::npos ? std::string::npos : close - back + 1);
   }
-  // A "}" left now belongs to no group of ours; in the document it would close
-  // the whole text.
-  std::erase(s, '}');
   // "^B" opens a bold red group that runs to the line's end; any other "^"
   // goes with the character after it, though never with a group just opened.
+  // A "}" left now belongs to no group of ours: in the document it would close
+  // the whole text, so it is dropped (after a "^" it goes with the caret).
   std::string out;
   int groups = 0;
   for (std::size_t i = 0; i < s.size();) {
@@ -299,6 +298,8 @@ std::string EncyclopediaLineToRtf(std::string_view line) {
     } else if (s[i] == '^') {
       const bool bold_follows = i + 2 < s.size() && s[i + 1] == '^' && s[i + 2] == 'B';
       i += bold_follows ? 1 : 2;
+    } else if (s[i] == '}') {
+      ++i;
     } else {
       out += s[i++];
     }

@@ -59,6 +59,7 @@ TEST(EncyclopediaLineToRtf, ConvertsOneLine) {
       {"a\\b c", "a"},            // a control word without "}" ends at the line's end
       {"x}y\\z", "xy"},           // a "}" before the "\" is not its end
       {"a} b}", "a b"},           // stray braces would close the document
+      {"a^}bc", "abc"},           // a caret takes a stray brace with it
       {"^^Bx", "{\\cf3\\b x}"},   // a caret before a bold mark goes alone
       {"end^", "end"},
       {"\xA0 \x82 \xFE *", "\xE1 \xE9 \x7F *"},
