@@ -531,6 +531,13 @@ void Belltsok1Click() { Windows().ShowSettings(); }
 void Trkp1Click() { Windows().ShowMap(); }
 void Noteszakarakterhez1Click() { Windows().ShowNotebook(); }
 void ULkldse1Click() { Windows().ShowSendDialog(); }
-void Lexor1Click() { Windows().LookupEncyclopedia(); }
+void Lexor1Click() {
+  // The look-up reads the cell under the cursor; the line and column follow
+  // it, as the status line's TVP up to the cursor counts to that line.
+  auto& ed = Editor();
+  ed.CurLine = static_cast<std::uint8_t>(ed.CursorCell / 10);
+  ed.CurColumn = static_cast<std::uint8_t>(ed.CursorCell % 10);
+  Windows().LookupEncyclopedia();
+}
 
 }  // namespace vorda

@@ -163,12 +163,14 @@ bool FindEncyclopediaKey(std::string_view folder, std::string_view key) {
   const std::string shown = ShownPath(folder);
   const std::string data_path = FindFileNoCase(folder, "TEXT.DTA");
   if (data_path.empty()) {
-    Messages().Show("Nem találok TEXT.DTA-t a megadott útvonalon\n\nTEXT.DTA útvonala:\n"_w + shown, MessageKind::Error);
+    Messages().Show("Nem találok TEXT.DTA-t a megadott útvonalon\n\nTEXT.DTA útvonala:\n"_w + shown,
+                    MessageKind::Information);
     return false;
   }
   const std::string index_path = FindFileNoCase(folder, "TEXT.IDX");
   if (index_path.empty()) {
-    Messages().Show("Nem találok TEXT.IDX-et a megadott útvonalon\n\nTEXT.IDX útvonala:\n"_w + shown, MessageKind::Error);
+    Messages().Show("Nem találok TEXT.IDX-et a megadott útvonalon\n\nTEXT.IDX útvonala:\n"_w + shown,
+                    MessageKind::Information);
     return false;
   }
   const auto index = ReadWholeFile(index_path);
@@ -229,7 +231,8 @@ IndexSearch FindKeyInIndex(std::string_view index, std::string_view key) {
 
 std::size_t HeaderLineStart(std::string_view data, std::size_t position) {
   std::size_t p = std::min(position, data.size());
-  if (p > 0 && data[p - 1] == '\n') --p;
+  // The header's line break: CR LF, LF, or CR CR.
+  if (p > 0 && (data[p - 1] == '\n' || data[p - 1] == '\r')) --p;
   if (p > 0 && data[p - 1] == '\r') --p;
   while (p > 0 && data[p - 1] != '\n' && data[p - 1] != '\r') --p;
   return p;
@@ -281,11 +284,10 @@ std::string EncyclopediaLineToRtf(std::string_view line) {
     const std::size_t close = s.find('}', back);
     s.erase(back, close == std::string::npos ? std::string::npos : close - back + 1);
   }
-  // A "}" left now belongs to no group of ours; in the document it would close
-  // the whole text.
-  std::erase(s, '}');
   // "^B" opens a bold red group that runs to the line's end; any other "^"
   // goes with the character after it, though never with a group just opened.
+  // A "}" left now belongs to no group of ours: in the document it would close
+  // the whole text, so it is dropped (after a "^" it goes with the caret).
   std::string out;
   int groups = 0;
   for (std::size_t i = 0; i < s.size();) {
@@ -296,6 +298,8 @@ std::string EncyclopediaLineToRtf(std::string_view line) {
     } else if (s[i] == '^') {
       const bool bold_follows = i + 2 < s.size() && s[i + 1] == '^' && s[i + 2] == 'B';
       i += bold_follows ? 1 : 2;
+    } else if (s[i] == '}') {
+      ++i;
     } else {
       out += s[i++];
     }

@@ -387,5 +387,19 @@ TEST_F(MenuCommandsTest, DialogCommandsReachTheirWindows) {
   EXPECT_EQ(shown, 8);
 }
 
+TEST_F(MenuCommandsTest, EncyclopediaCommandLooksUpTheCursorCell) {
+  int lookups = 0;
+  Windows().OnLookupEncyclopedia = [&] {
+    ++lookups;
+    EXPECT_EQ(Editor().CurLine, 12);
+    EXPECT_EQ(Editor().CurColumn, 3);
+  };
+  Editor().CursorCell = 123;
+  Editor().CurLine = 1;
+  Editor().CurColumn = 0;
+  Lexor1Click();
+  EXPECT_EQ(lookups, 1);
+}
+
 }  // namespace
 }  // namespace vorda

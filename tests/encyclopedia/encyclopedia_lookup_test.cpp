@@ -59,6 +59,7 @@ TEST(EncyclopediaLineToRtf, ConvertsOneLine) {
       {"a\\b c", "a"},            // a control word without "}" ends at the line's end
       {"x}y\\z", "xy"},           // a "}" before the "\" is not its end
       {"a} b}", "a b"},           // stray braces would close the document
+      {"a^}bc", "abc"},           // a caret takes a stray brace with it
       {"^^Bx", "{\\cf3\\b x}"},   // a caret before a bold mark goes alone
       {"end^", "end"},
       {"\xA0 \x82 \xFE *", "\xE1 \xE9 \x7F *"},
@@ -87,6 +88,8 @@ TEST(HeaderLineStart, FindsTheHeaderWhateverItsLength) {
   EXPECT_EQ(HeaderLineStart("#T1\r\nx", 5), 0u);
   EXPECT_EQ(HeaderLineStart("x\r\n#T12\r\ny", 9), 3u);
   EXPECT_EQ(HeaderLineStart("x\n#T12\ny", 7), 2u);
+  EXPECT_EQ(HeaderLineStart("x\r\r#T12\r\ry", 9), 3u);
+  EXPECT_EQ(HeaderLineStart("#T1\r", 4), 0u);
 }
 
 TEST(RtfDocument, IsTheDocumentAroundTheBody) {

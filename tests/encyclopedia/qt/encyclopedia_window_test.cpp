@@ -10,6 +10,7 @@
 
 #include "data/order_sheet.h"
 #include "editor/editor_state.h"
+#include "editor/menu_commands.h"
 #include "editor/program_state.h"
 #include "editor/window_links.h"
 #include "encyclopedia/encyclopedia_state.h"
@@ -71,7 +72,7 @@ TEST_F(EncyclopediaWindowTest, CommandShowsTheEntryUnderTheCursor) {
   SheetModel().Lines.SheetCodes[1] = "A";
   SheetModel().Lines.SheetParams[1] = {1, 0, 0};
   Editor().CursorCell = 11;
-  Windows().LookupEncyclopedia();
+  Lexor1Click();  // the main window's command
   ASSERT_TRUE(form->isVisible());
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(form->StatusPanel().text(), ToQString("Keresett  tárgy: #1"_w));
@@ -81,6 +82,8 @@ TEST_F(EncyclopediaWindowTest, CommandShowsTheEntryUnderTheCursor) {
   const QTextCharFormat bold = first.begin().fragment().charFormat();
   EXPECT_EQ(bold.fontWeight(), QFont::Bold);
   EXPECT_EQ(bold.foreground().color(), QColor(180, 0, 0));
+  EXPECT_EQ(bold.fontPointSize(), 9.0);  // \fs18: 9 points, Courier New's fixed pitch
+  EXPECT_TRUE(bold.fontFixedPitch());
   const QTextBlock second = first.next();
   EXPECT_TRUE(second.text().startsWith(ToQString("Egykezes"_w)));
   EXPECT_NE(second.begin().fragment().charFormat().fontWeight(), QFont::Bold);
