@@ -55,9 +55,14 @@ std::string FaultText(const MailResult& r) {
   std::string text;
   switch (r.fault) {
     case MailFault::Connect: text = "Nem sikerült kapcsolódni az SMTP szerverhez."_w; break;
+    case MailFault::Certificate:
+      text = "Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
+             "vagy nem ehhez a szervernévhez szól. A levél nem lett elküldve!"_w;
+      break;
     case MailFault::Tls: text = "A titkosított (TLS) kapcsolat nem jött létre."_w; break;
     case MailFault::Auth: text = "Az SMTP szerver nem fogadta el a felhasználónevet vagy a jelszót."_w; break;
     case MailFault::Refused: text = "Az SMTP szerver visszautasította a feladót vagy a címzettet."_w; break;
+    case MailFault::Rejected: text = "Az SMTP szerver nem fogadta el a levelet."_w; break;
     case MailFault::Dropped: text = "Megszakadt a kapcsolat az SMTP szerverrel."_w; break;
     case MailFault::Timeout: text = "Az SMTP szerver nem válaszolt időben."_w; break;
     default: text = "Ismeretlen hiba."_w; break;
@@ -232,13 +237,6 @@ void SendButtonClick(const std::function<void()>& repaint) {
     return;
   }
   SetStatus("Hiba a küldés közben!"_w, repaint);
-  if (result.fault == MailFault::Certificate) {
-    Messages().Show("Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
-                    "vagy nem ehhez a szervernévhez szól. A levél nem lett elküldve!\r\n\r\n("_w +
-                        result.detail + ")",
-                    MessageKind::Error);
-    return;
-  }
   Messages().Show("Hiba történt a levél küldése közben!\r\n\r\n"_w + FaultText(result), MessageKind::Error);
 }
 

@@ -64,15 +64,18 @@ MailFault FaultOf(CURLcode code, std::string_view detail) {
       return MailFault::Auth;
     case CURLE_OPERATION_TIMEDOUT:
       return MailFault::Timeout;
+    case CURLE_WEIRD_SERVER_REPLY:
+      // What the server answers to the message's end when it is no "250".
+      return MailFault::Rejected;
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
-    case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_PARTIAL_FILE:
-      // The server's refusal of the sender or a recipient comes back as a send
-      // error that names the command.
+      // The server's refusal of the sender, a recipient or the message comes
+      // back as a send error that names the command.
       if (detail.find("RCPT failed") != std::string_view::npos || detail.find("MAIL failed") != std::string_view::npos)
         return MailFault::Refused;
+      if (detail.find("DATA failed") != std::string_view::npos) return MailFault::Rejected;
       return MailFault::Dropped;
     default:
       return MailFault::Other;

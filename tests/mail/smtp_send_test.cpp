@@ -121,6 +121,7 @@ TEST_F(SmtpTest, EveryFailureIsAFaultNeverSuccess) {
       {"no server", {"127.0.0.1", static_cast<std::uint16_t>(testing::ClosedPort()), false, "", ""},
        MailFault::Connect, Trusting()},
       {"refused recipient", At("refuse", false), MailFault::Refused, Trusting()},
+      {"rejected message", At("reject", false), MailFault::Rejected, Trusting()},
       {"dropped line", At("drop", false), MailFault::Dropped, Trusting()},
       {"wrong password", At("plain_auth", false, "vorda", "rossz"), MailFault::Auth, Trusting()},
       {"login required", At("plain_auth", false), MailFault::Refused, Trusting()},
@@ -222,6 +223,7 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
   };
   const Case cases[] = {
       {"refuse", true, "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver visszautasította"_w},
+      {"reject", true, "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver nem fogadta el a levelet."_w},
       {"drop", true, "Hiba történt a levél küldése közben!\r\n\r\nMegszakadt a kapcsolat"_w},
       {"plain", false, "Hiba történt a levél küldése közben!\r\n\r\nA titkosított (TLS) kapcsolat nem jött létre."_w},
   };
@@ -241,7 +243,8 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
     EXPECT_EQ(SendDialog().List, (std::vector<std::string>{path, path}));
   }
 
-  // A certificate that does not verify has its own message, and nothing is sent.
+  // A certificate that does not verify has its own message in the same error
+  // box, and nothing is sent.
   CurlMailTransport untrusting;
   InstallMailTransport(&untrusting);
   TSMTPPortChange(std::to_string(server->Port("tls_auth")));
@@ -251,8 +254,11 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
   boxes.shown.clear();
   SendButtonClick();
   ASSERT_EQ(boxes.shown.size(), 1u);
-  const std::string cert = "Az SMTP szerver tanúsítványa nem ellenőrizhető"_w;
+  const std::string cert =
+      "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver tanúsítványa nem ellenőrizhető"_w;
   EXPECT_EQ(boxes.shown[0].text.substr(0, cert.size()), cert);
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(SendDialog().Status, "Hiba a küldés közben!"_w);
   EXPECT_EQ(server->Messages("tls_auth").size(), before);
 }
 
