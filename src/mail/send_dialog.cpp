@@ -89,7 +89,7 @@ void SendFormCreate() {
   d.TSMTPServer = o.SMTP;
   d.TSMTPPort = std::to_string(o.SMTPPort);
   d.TSMTPUsername = o.Username;
-  d.PasswordPlaceholder = o.Password.empty() ? std::string() : std::string("*******");
+  d.PasswordPlaceholder = "*******";
   d.Label2 = "Ha nem adsz meg E-mail címet, akkor az UL-OK a "_w + std::string(kDefaultSender) +
              " címre megy\r(kivéve ha az E-mail UL mentésnél beállítottál E-mail címet, mert akkor oda)"_w;
   d.Label5 = "Küldendő EMV file-ok listája\r(Az UL-ek a listában szereplő sorrendben lesznek betáplálva)"_w;
