@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -82,7 +83,19 @@ MailFault FaultOf(CURLcode code, std::string_view detail) {
   }
 }
 
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
 }  // namespace
+
+CurlMailTransport::Settings CurlMailTransport::SystemStore() {
+  Settings s;
+  s.ca_file = Environment("SSL_CERT_FILE");
+  s.ca_dir = Environment("SSL_CERT_DIR");
+  return s;
+}
 
 MailResult CurlMailTransport::Send(const MailServer& server, const MailEnvelope& mail) {
   InitCurlOnce();
@@ -107,6 +120,7 @@ MailResult CurlMailTransport::Send(const MailServer& server, const MailEnvelope&
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
   curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
   if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
+  if (!settings_.ca_dir.empty()) curl_easy_setopt(c, CURLOPT_CAPATH, settings_.ca_dir.c_str());
 
   std::unique_ptr<curl_slist, ListDeleter> connect_to;
   for (const auto& entry : settings_.connect_to)

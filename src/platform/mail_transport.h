@@ -57,8 +57,8 @@ class MailTransport {
   virtual MailResult Send(const MailServer& server, const MailEnvelope& mail) = 0;
 };
 
-// The installed transport; by default the libcurl one with its default
-// settings (the system's certificate store).
+// The installed transport; by default the libcurl one with the system's
+// certificate store (CurlMailTransport::SystemStore).
 MailTransport& Mailer();
 void InstallMailTransport(MailTransport* transport);  // nullptr: back to the default
 

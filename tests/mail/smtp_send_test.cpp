@@ -2,6 +2,7 @@
 // loopback SMTP server.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "data/order_sheet.h"
@@ -144,6 +145,30 @@ TEST_F(SmtpTest, EveryFailureIsAFaultNeverSuccess) {
   // Nothing reached the mailbox of the listeners that failed.
   EXPECT_EQ(server->Messages("tls").size(), tls_before);
   EXPECT_EQ(server->Messages("plain").size(), plain_before);
+}
+
+// The system's store may be named by OpenSSL's environment variables; without
+// them our self-made certificate is trusted by nobody.
+TEST_F(SmtpTest, SystemStoreFollowsOpenSslsEnvironment) {
+  const char* old_file = std::getenv("SSL_CERT_FILE");
+  const std::string saved = old_file ? old_file : "";
+  struct Case {
+    bool named;
+    MailFault fault;
+  };
+  for (const Case c : {Case{true, MailFault::None}, Case{false, MailFault::Certificate}}) {
+    if (c.named)
+      ::setenv("SSL_CERT_FILE", server->CertFile().c_str(), 1);
+    else
+      ::unsetenv("SSL_CERT_FILE");
+    auto settings = CurlMailTransport::SystemStore();
+    EXPECT_EQ(settings.ca_file, c.named ? server->CertFile() : "");
+    settings.total_timeout_ms = 5000;
+    CurlMailTransport transport(settings);
+    const MailResult r = transport.Send(At("tls", true), Letter());
+    EXPECT_EQ(r.fault, c.fault) << r.detail;
+  }
+  if (old_file) ::setenv("SSL_CERT_FILE", saved.c_str(), 1);
 }
 
 // A saved e-mail order file, read back, then mailed with the file's bytes as
