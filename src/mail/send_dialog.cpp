@@ -198,7 +198,9 @@ void SendButtonClick(const std::function<void()>& repaint) {
     server.user = Trim(o.Username);
     std::string clear = UnscrambleString(o.Password);
     ClearPassword wipe_clear{clear};
-    server.password = Trim(clear);
+    // Trimmed straight into place: no other copy of the clear text is made.
+    const std::size_t first = clear.find_first_not_of(' ');
+    if (first != std::string::npos) server.password.assign(clear, first, clear.find_last_not_of(' ') - first + 1);
   }
 
   if (server.host.empty()) {
