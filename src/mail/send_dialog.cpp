@@ -55,9 +55,14 @@ std::string FaultText(const MailResult& r) {
   std::string text;
   switch (r.fault) {
     case MailFault::Connect: text = "Nem sikerült kapcsolódni az SMTP szerverhez."_w; break;
+    case MailFault::Certificate:
+      text = "Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
+             "vagy nem ehhez a szervernévhez szól. A levél nem lett elküldve!"_w;
+      break;
     case MailFault::Tls: text = "A titkosított (TLS) kapcsolat nem jött létre."_w; break;
     case MailFault::Auth: text = "Az SMTP szerver nem fogadta el a felhasználónevet vagy a jelszót."_w; break;
     case MailFault::Refused: text = "Az SMTP szerver visszautasította a feladót vagy a címzettet."_w; break;
+    case MailFault::Rejected: text = "Az SMTP szerver nem fogadta el a levelet."_w; break;
     case MailFault::Dropped: text = "Megszakadt a kapcsolat az SMTP szerverrel."_w; break;
     case MailFault::Timeout: text = "Az SMTP szerver nem válaszolt időben."_w; break;
     default: text = "Ismeretlen hiba."_w; break;
@@ -84,7 +89,7 @@ void SendFormCreate() {
   d.TSMTPServer = o.SMTP;
   d.TSMTPPort = std::to_string(o.SMTPPort);
   d.TSMTPUsername = o.Username;
-  d.PasswordPlaceholder = o.Password.empty() ? std::string() : std::string("*******");
+  d.PasswordPlaceholder = "*******";
   d.Label2 = "Ha nem adsz meg E-mail címet, akkor az UL-OK a "_w + std::string(kDefaultSender) +
              " címre megy\r(kivéve ha az E-mail UL mentésnél beállítottál E-mail címet, mert akkor oda)"_w;
   d.Label5 = "Küldendő EMV file-ok listája\r(Az UL-ek a listában szereplő sorrendben lesznek betáplálva)"_w;
@@ -193,7 +198,9 @@ void SendButtonClick(const std::function<void()>& repaint) {
     server.user = Trim(o.Username);
     std::string clear = UnscrambleString(o.Password);
     ClearPassword wipe_clear{clear};
-    server.password = Trim(clear);
+    // Trimmed straight into place: no other copy of the clear text is made.
+    const std::size_t first = clear.find_first_not_of(' ');
+    if (first != std::string::npos) server.password.assign(clear, first, clear.find_last_not_of(' ') - first + 1);
   }
 
   if (server.host.empty()) {
@@ -232,13 +239,6 @@ void SendButtonClick(const std::function<void()>& repaint) {
     return;
   }
   SetStatus("Hiba a küldés közben!"_w, repaint);
-  if (result.fault == MailFault::Certificate) {
-    Messages().Show("Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
-                    "vagy nem ehhez a szervernévhez szól. A levél nem lett elküldve!\r\n\r\n("_w +
-                        result.detail + ")",
-                    MessageKind::Error);
-    return;
-  }
   Messages().Show("Hiba történt a levél küldése közben!\r\n\r\n"_w + FaultText(result), MessageKind::Error);
 }
 

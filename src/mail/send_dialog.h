@@ -20,8 +20,9 @@ inline constexpr std::string_view kDefaultSender = "vorda40@drovanek.hu";
 
 struct SendDialogState {
   std::string TMailFrom, TMailCC, TSMTPServer, TSMTPPort, TSMTPUsername;
-  // The password edit starts empty; this stands in it, greyed, while a
-  // password is stored. It is never the password itself.
+  // The password edit starts empty, with seven asterisks standing in it,
+  // greyed, until something is typed. They are never the password itself: the
+  // stored password stays until the edit is changed.
   std::string PasswordPlaceholder;
   std::vector<std::string> List;  // full paths, in sending order
   std::string Status;             // the status bar's first panel

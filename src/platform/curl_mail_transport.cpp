@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -64,22 +65,37 @@ MailFault FaultOf(CURLcode code, std::string_view detail) {
       return MailFault::Auth;
     case CURLE_OPERATION_TIMEDOUT:
       return MailFault::Timeout;
+    case CURLE_WEIRD_SERVER_REPLY:
+      // What the server answers to the message's end when it is no "250".
+      return MailFault::Rejected;
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
-    case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_PARTIAL_FILE:
-      // The server's refusal of the sender or a recipient comes back as a send
-      // error that names the command.
+      // The server's refusal of the sender, a recipient or the message comes
+      // back as a send error that names the command.
       if (detail.find("RCPT failed") != std::string_view::npos || detail.find("MAIL failed") != std::string_view::npos)
         return MailFault::Refused;
+      if (detail.find("DATA failed") != std::string_view::npos) return MailFault::Rejected;
       return MailFault::Dropped;
     default:
       return MailFault::Other;
   }
 }
 
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
 }  // namespace
+
+CurlMailTransport::Settings CurlMailTransport::SystemStore() {
+  Settings s;
+  s.ca_file = Environment("SSL_CERT_FILE");
+  s.ca_dir = Environment("SSL_CERT_DIR");
+  return s;
+}
 
 MailResult CurlMailTransport::Send(const MailServer& server, const MailEnvelope& mail) {
   InitCurlOnce();
@@ -104,6 +120,7 @@ MailResult CurlMailTransport::Send(const MailServer& server, const MailEnvelope&
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
   curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
   if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
+  if (!settings_.ca_dir.empty()) curl_easy_setopt(c, CURLOPT_CAPATH, settings_.ca_dir.c_str());
 
   std::unique_ptr<curl_slist, ListDeleter> connect_to;
   for (const auto& entry : settings_.connect_to)

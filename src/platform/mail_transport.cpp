@@ -11,7 +11,7 @@ MailTransport* g_installed = nullptr;
 }  // namespace
 
 MailTransport& Mailer() {
-  static CurlMailTransport real;
+  static CurlMailTransport real(CurlMailTransport::SystemStore());
   return g_installed ? *g_installed : real;
 }
 

@@ -41,7 +41,9 @@ struct MailEnvelope {
   std::string message;  // header, blank line, body
 };
 
-enum class MailFault { None, Connect, Certificate, Tls, Auth, Refused, Dropped, Timeout, Other };
+// Refused: the server refused the sender or a recipient. Rejected: it refused
+// the message itself (or answered it with what no SMTP server says).
+enum class MailFault { None, Connect, Certificate, Tls, Auth, Refused, Rejected, Dropped, Timeout, Other };
 
 struct MailResult {
   MailFault fault = MailFault::None;
@@ -55,8 +57,8 @@ class MailTransport {
   virtual MailResult Send(const MailServer& server, const MailEnvelope& mail) = 0;
 };
 
-// The installed transport; by default the libcurl one with its default
-// settings (the system's certificate store).
+// The installed transport; by default the libcurl one with the system's
+// certificate store (CurlMailTransport::SystemStore).
 MailTransport& Mailer();
 void InstallMailTransport(MailTransport* transport);  // nullptr: back to the default
 

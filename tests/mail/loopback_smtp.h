@@ -1,8 +1,9 @@
 #pragma once
 // The loopback SMTP server of tests/mail/smtp_server.py, started for a test
-// suite: a self-made certificate for 127.0.0.1 and localhost, six listeners
-// (plain, plain_auth, tls, tls_auth, refuse, drop) on free ports, and what each
-// accepted. The server process dies with the object, or with the test process.
+// suite: a self-made certificate for 127.0.0.1 and localhost, seven listeners
+// (plain, plain_auth, tls, tls_auth, refuse, reject, drop) on free ports, and
+// what each accepted. The server process dies with the object, or with the
+// test process.
 #include <string>
 #include <vector>
 

@@ -157,7 +157,8 @@ TEST_F(SendDialogTest, MailHeaderNamesSenderCopyAndAgent) {
 TEST_F(SendDialogTest, PasswordEditStoresOnlyWhatWasTyped) {
   auto& o = Program().Options;
   SendFormCreate();
-  EXPECT_EQ(SendDialog().PasswordPlaceholder, "");
+  EXPECT_EQ(SendDialog().PasswordPlaceholder, "*******");
+  EXPECT_EQ(o.Password, "");
   TSMTPPasswordChange("titok");
   EXPECT_EQ(UnscrambleString(o.Password), "titok");
   SendFormCreate();

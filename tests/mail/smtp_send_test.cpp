@@ -2,6 +2,7 @@
 // loopback SMTP server.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "data/order_sheet.h"
@@ -121,6 +122,7 @@ TEST_F(SmtpTest, EveryFailureIsAFaultNeverSuccess) {
       {"no server", {"127.0.0.1", static_cast<std::uint16_t>(testing::ClosedPort()), false, "", ""},
        MailFault::Connect, Trusting()},
       {"refused recipient", At("refuse", false), MailFault::Refused, Trusting()},
+      {"rejected message", At("reject", false), MailFault::Rejected, Trusting()},
       {"dropped line", At("drop", false), MailFault::Dropped, Trusting()},
       {"wrong password", At("plain_auth", false, "vorda", "rossz"), MailFault::Auth, Trusting()},
       {"login required", At("plain_auth", false), MailFault::Refused, Trusting()},
@@ -143,6 +145,30 @@ TEST_F(SmtpTest, EveryFailureIsAFaultNeverSuccess) {
   // Nothing reached the mailbox of the listeners that failed.
   EXPECT_EQ(server->Messages("tls").size(), tls_before);
   EXPECT_EQ(server->Messages("plain").size(), plain_before);
+}
+
+// The system's store may be named by OpenSSL's environment variables; without
+// them our self-made certificate is trusted by nobody.
+TEST_F(SmtpTest, SystemStoreFollowsOpenSslsEnvironment) {
+  const char* old_file = std::getenv("SSL_CERT_FILE");
+  const std::string saved = old_file ? old_file : "";
+  struct Case {
+    bool named;
+    MailFault fault;
+  };
+  for (const Case c : {Case{true, MailFault::None}, Case{false, MailFault::Certificate}}) {
+    if (c.named)
+      ::setenv("SSL_CERT_FILE", server->CertFile().c_str(), 1);
+    else
+      ::unsetenv("SSL_CERT_FILE");
+    auto settings = CurlMailTransport::SystemStore();
+    EXPECT_EQ(settings.ca_file, c.named ? server->CertFile() : "");
+    settings.total_timeout_ms = 5000;
+    CurlMailTransport transport(settings);
+    const MailResult r = transport.Send(At("tls", true), Letter());
+    EXPECT_EQ(r.fault, c.fault) << r.detail;
+  }
+  if (old_file) ::setenv("SSL_CERT_FILE", saved.c_str(), 1);
 }
 
 // A saved e-mail order file, read back, then mailed with the file's bytes as
@@ -222,6 +248,7 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
   };
   const Case cases[] = {
       {"refuse", true, "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver visszautasította"_w},
+      {"reject", true, "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver nem fogadta el a levelet."_w},
       {"drop", true, "Hiba történt a levél küldése közben!\r\n\r\nMegszakadt a kapcsolat"_w},
       {"plain", false, "Hiba történt a levél küldése közben!\r\n\r\nA titkosított (TLS) kapcsolat nem jött létre."_w},
   };
@@ -241,7 +268,8 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
     EXPECT_EQ(SendDialog().List, (std::vector<std::string>{path, path}));
   }
 
-  // A certificate that does not verify has its own message, and nothing is sent.
+  // A certificate that does not verify has its own message in the same error
+  // box, and nothing is sent.
   CurlMailTransport untrusting;
   InstallMailTransport(&untrusting);
   TSMTPPortChange(std::to_string(server->Port("tls_auth")));
@@ -251,8 +279,11 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
   boxes.shown.clear();
   SendButtonClick();
   ASSERT_EQ(boxes.shown.size(), 1u);
-  const std::string cert = "Az SMTP szerver tanúsítványa nem ellenőrizhető"_w;
+  const std::string cert =
+      "Hiba történt a levél küldése közben!\r\n\r\nAz SMTP szerver tanúsítványa nem ellenőrizhető"_w;
   EXPECT_EQ(boxes.shown[0].text.substr(0, cert.size()), cert);
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(SendDialog().Status, "Hiba a küldés közben!"_w);
   EXPECT_EQ(server->Messages("tls_auth").size(), before);
 }
 

@@ -9,8 +9,9 @@ OUT_DIR/<listener>-<n>.eml (the content as received) and OUT_DIR/<listener>-<n>.
 it is killed.
 
 Listeners: plain, plain_auth (AUTH required), tls, tls_auth (implicit TLS from
-the first byte), refuse (every recipient refused), drop (the line is closed
-once the message is in, before the server answers it). The only accepted login
+the first byte), refuse (every recipient refused), reject (the message refused
+once it is in), drop (the line is closed once the message is in, before the
+server answers it). The only accepted login
 is vorda / titok.
 """
 import asyncio
@@ -30,8 +31,8 @@ USER, PASSWORD = b"vorda", b"titok"
 
 
 class Recorder:
-    def __init__(self, name, refuse=False, drop=False):
-        self.name, self.refuse, self.drop, self.count = name, refuse, drop, 0
+    def __init__(self, name, refuse=False, reject=False, drop=False):
+        self.name, self.refuse, self.reject, self.drop, self.count = name, refuse, reject, drop, 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         if self.refuse:
@@ -43,6 +44,8 @@ class Recorder:
         if self.drop:
             server.transport.close()
             return "250 never seen"
+        if self.reject:
+            return "554 5.7.1 Message rejected"
         self.count += 1
         base = os.path.join(OUT_DIR, f"{self.name}-{self.count}")
         with open(base + ".eml", "wb") as f:
@@ -71,6 +74,7 @@ async def main():
         "tls": (Recorder("tls"), tls, False),
         "tls_auth": (Recorder("tls_auth"), tls, True),
         "refuse": (Recorder("refuse", refuse=True), None, False),
+        "reject": (Recorder("reject", reject=True), None, False),
         "drop": (Recorder("drop", drop=True), None, False),
     }
     ports = {}

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -30,6 +31,17 @@ QString Lines(const std::string& win1250) {
   s.replace(QChar('\r'), QChar('\n'));
   return s;
 }
+
+// The password edit masks every character with "*", whatever the platform's
+// own mask character is.
+class AsteriskMask : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* ret) const override {
+    if (hint == QStyle::SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, ret);
+  }
+};
 
 QLineEdit* NewEdit(QWidget* parent, int max_length, const std::string& text) {
   auto* e = new QLineEdit(ToQString(text), parent);
@@ -55,6 +67,9 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   auto* user = NewEdit(this, 35, d.TSMTPUsername);
   password_ = NewEdit(this, static_cast<int>(kMaxScrambledLength), "");
   password_->setEchoMode(QLineEdit::Password);
+  auto* mask = new AsteriskMask;
+  mask->setParent(password_);
+  password_->setStyle(mask);
   password_->setPlaceholderText(ToQString(d.PasswordPlaceholder));
   for (QLineEdit* e : {from_, cc_}) {
     e->installEventFilter(this);
@@ -82,7 +97,6 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   fields->addRow(ToQString("SMTP jelszó:"_w), password_);
 
   auto* label2 = new QLabel(Lines(d.Label2), this);
-  label2->setWordWrap(true);
   auto* label5 = new QLabel(Lines(d.Label5), this);
   list_ = new QListWidget(this);
   auto* clear = new QPushButton(ToQString("Lista ürítése"_w), this);

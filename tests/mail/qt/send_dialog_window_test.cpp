@@ -61,6 +61,7 @@ TEST_F(SendDialogWindowTest, ListsFilesAndSendsThem) {
   QApplication::processEvents();
   ASSERT_TRUE(form->isVisible());
   EXPECT_EQ(form->Password()->text(), "");  // the placeholder is no text
+  EXPECT_EQ(form->Password()->placeholderText(), "*******");
   EXPECT_EQ(UnscrambleString(Program().Options.Password), "regi");
 
   for (const char* key : {"e", "n", "&", "@", "p", ".", "h", "u"}) {
@@ -89,6 +90,7 @@ TEST_F(SendDialogWindowTest, ListsFilesAndSendsThem) {
   EXPECT_EQ(form->List()->count(), 1);
 
   form->Password()->setText("uj");
+  EXPECT_EQ(form->Password()->displayText(), "**");
   EXPECT_EQ(UnscrambleString(Program().Options.Password), "uj");
   form->Password()->clear();
   EXPECT_EQ(Program().Options.Password, "");
