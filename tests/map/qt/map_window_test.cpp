@@ -78,6 +78,13 @@ TEST_F(MapWindowTest, TheShowcaseShowsEveryTerrainAndFeatureKind) {
   EXPECT_FALSE(form->SlotFrame(18)->isVisibleTo(form.get()));
   EXPECT_EQ(Text(form->LandscapeCaption()), "Szürke-hegyek"_w);
   EXPECT_EQ(Text(form->UnknownCaption()), "");
+  // The 2 x 2 preview covers (9, 40)..(86, 117) of the side panel; the captions
+  // stand clear of it, and of the first slot frame below.
+  for (const QLabel* caption : {form->LandscapeCaption(), form->UnknownCaption()}) {
+    EXPECT_FALSE(caption->geometry().intersects(QRect(9, 40, 78, 78)));
+    EXPECT_FALSE(caption->geometry().intersects(form->SlotFrame(1)->geometry()));
+    EXPECT_LE(caption->geometry().right(), 286);
+  }
 
   const QImage shot = form->grab().toImage();
   EXPECT_EQ(shot.size(), QSize(TForm3::kClientWidth, TForm3::kClientHeight));
