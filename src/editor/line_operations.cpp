@@ -365,9 +365,11 @@ void FindNextMoveField() {
 
 void FillPortalTarget() {
   auto& ed = Editor();
-  // The replay up to the cursor runs whether or not the map shows it: the map
-  // window's refresh replays when it is visible, the replay itself otherwise.
-  if (Windows().MapVisible())
+  // The replay up to the cursor runs whether or not the map shows it, through
+  // the map window's refresh even while it is hidden: its view then follows the
+  // position, and shows the right squares when F10 brings it back (the refresh
+  // on showing finds the position unchanged and redraws nothing).
+  if (Windows().OnRefreshMap)
     Windows().RefreshMap(false);
   else
     TraceMoves(ed.CursorCell / 10, ed.CursorCell % 10);

@@ -18,6 +18,7 @@
 #include "editor/sheet_screen.h"
 #include "editor/sheet_totals.h"
 #include "orders/orders_state.h"
+#include "orders/start_coords.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -332,32 +333,6 @@ ReadFault ParseSheet(std::string_view bytes, ReadSheet& out) {
   return ReadFault::None;
 }
 
-// The map window's teleport box set from code: a real change does what a click
-// does, so a loaded teleport pair takes over the fields when the box turns on.
-void SetTeleportBox(bool checked) {
-  auto& orders = Orders();
-  if (orders.TeleportReturnChecked == checked) return;
-  orders.TeleportReturnChecked = checked;
-  auto& c = orders.StartCoords;
-  auto& f = Orders().MapFields;
-  if (checked) {
-    c.TeleportX = LeadingNumber(f.Edit3);
-    c.TeleportY = LeadingNumber(f.Edit4);
-    if (c.LoadedTeleportX != 0 || c.LoadedTeleportY != 0) {
-      c.TeleportX = c.LoadedTeleportX;
-      c.LoadedTeleportX = 0;
-      f.Edit3 = std::to_string(c.TeleportX);
-      c.TeleportY = c.LoadedTeleportY;
-      c.LoadedTeleportY = 0;
-      f.Edit4 = std::to_string(c.TeleportY);
-    }
-  } else {
-    f.Edit3 = "0";
-    f.Edit4 = "0";
-    c.TeleportX = 0;
-    c.TeleportY = 0;
-  }
-}
 
 // The character's values from its settings entry, or the defaults and a new
 // entry for a character met for the first time.
@@ -479,7 +454,9 @@ bool LoadSheet(const std::string& dir, const std::string& file_name) {
   c.TeleportY = read.teleport_y;
   c.LoadedTeleportX = read.teleport_x;
   c.LoadedTeleportY = read.teleport_y;
-  SetTeleportBox(read.teleport_x > 0 || read.teleport_y > 0);
+  // The box set from code: a real change does what its click does, so a
+  // loaded teleport pair takes over the fields when the box turns on.
+  SetTeleportChecked(read.teleport_x > 0 || read.teleport_y > 0);
   f.Edit3 = std::to_string(read.teleport_x);
   f.Edit4 = std::to_string(read.teleport_y);
 

@@ -1,6 +1,5 @@
 #include "map/map_controls.h"
 
-#include <charconv>
 #include <optional>
 
 #include "editor/editor_state.h"
@@ -37,16 +36,6 @@ std::int32_t& FieldValue(MapField field) {
   return c.StartX;
 }
 
-// The value of a field's text: empty counts 0; only decimal digits make a
-// number (the key filter lets no other character in, a paste may).
-std::optional<std::int32_t> FieldNumber(std::string_view text) {
-  if (text.empty()) return 0;
-  std::int32_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc{} || end != text.data() + text.size() || text.front() == '-') return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 MapFocus MapFieldKeyPress(MapField field, char& key) {
@@ -65,7 +54,7 @@ MapFocus MapFieldKeyPress(MapField field, char& key) {
 
 bool StoreMapField(MapField field, std::string_view text) {
   FieldText(field) = std::string(text);
-  const std::optional<std::int32_t> value = FieldNumber(text);
+  const std::optional<std::int32_t> value = CoordFieldValue(text);
   if (!value) return false;
   FieldValue(field) = *value;
   return true;
@@ -74,32 +63,6 @@ bool StoreMapField(MapField field, std::string_view text) {
 const std::string& MapFieldText(MapField field) { return FieldText(field); }
 
 bool TeleportFieldsEnabled() { return Orders().TeleportReturnChecked; }
-
-bool SetTeleportChecked(bool checked) {
-  auto& orders = Orders();
-  if (orders.TeleportReturnChecked == checked) return false;
-  orders.TeleportReturnChecked = checked;
-  auto& c = orders.StartCoords;
-  auto& f = orders.MapFields;
-  if (checked) {
-    if (const auto x = FieldNumber(f.Edit3)) c.TeleportX = *x;
-    if (const auto y = FieldNumber(f.Edit4)) c.TeleportY = *y;
-    if (c.LoadedTeleportX != 0 || c.LoadedTeleportY != 0) {
-      c.TeleportX = c.LoadedTeleportX;
-      c.LoadedTeleportX = 0;
-      f.Edit3 = std::to_string(c.TeleportX);
-      c.TeleportY = c.LoadedTeleportY;
-      c.LoadedTeleportY = 0;
-      f.Edit4 = std::to_string(c.TeleportY);
-    }
-  } else {
-    f.Edit3 = "0";
-    f.Edit4 = "0";
-    c.TeleportX = 0;
-    c.TeleportY = 0;
-  }
-  return true;
-}
 
 void MapWindowActivated() { Editor().EditorReady = false; }
 

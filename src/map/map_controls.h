@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "orders/start_coords.h"
+
 namespace vorda {
 
 enum class MapField { Edit1 = 1, Edit2, Edit3, Edit4 };
@@ -37,12 +39,8 @@ const std::string& MapFieldText(MapField field);
 // The teleport fields are editable only while the box is checked.
 bool TeleportFieldsEnabled();
 
-// The check box set by the user or by code: only a real change does what its
-// click does. Checked: the teleport fields' values become the return point,
-// and a teleport pair loaded with the sheet takes over once. Unchecked: both
-// fields show "0" and the return point is cleared. False when nothing changed;
-// the window then need not refresh.
-bool SetTeleportChecked(bool checked);
+// The teleport check box (SetTeleportChecked) is the rule of
+// orders/start_coords.h, which the sheet loader sets too.
 
 // The window becomes active: the editor takes no keys while it is. The view is
 // refreshed first by the window.

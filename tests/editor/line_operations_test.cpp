@@ -415,7 +415,7 @@ TEST_F(LineOperationsTest, PortalFillWaitsWhileAKeyOpenedAPopup) {
   }
 }
 
-TEST_F(LineOperationsTest, PortalFillUsesTheMapWindowWhileItIsVisible) {
+TEST_F(LineOperationsTest, PortalFillReplaysThroughTheMapWindowEvenWhileItIsHidden) {
   int refreshes = 0;
   bool visible = true;
   Windows().OnMapVisible = [&] { return visible; };
@@ -431,16 +431,24 @@ TEST_F(LineOperationsTest, PortalFillUsesTheMapWindowWhileItIsVisible) {
   EXPECT_EQ(Params(1), (Params3{163, 132, 46}));
   EXPECT_GE(refreshes, 1);
 
-  // Hidden: the replay runs without the window.
+  // Hidden: the map window still replays, so that its view follows.
   visible = false;
   refreshes = 0;
+  ClearSheetLines();
+  SetLine(2, "V", 163);
+  At(20);
+  Press(vk::Right);
+  EXPECT_GE(refreshes, 1);
+  EXPECT_EQ(Params(2), (Params3{163, 132, 46}));
+
+  // Without a map window the replay runs by itself.
+  Windows().OnRefreshMap = nullptr;
   ClearSheetLines();
   Orders().StartCoords.StartX = 190;
   Orders().StartCoords.StartY = 60;
   SetLine(2, "V", 163);
   At(20);
   Press(vk::Right);
-  EXPECT_EQ(refreshes, 0);
   EXPECT_EQ(Params(2), (Params3{163, 364, 64}));
 }
 

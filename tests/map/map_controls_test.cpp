@@ -62,7 +62,7 @@ TEST_F(MapControlsTest, EachFieldStoresItsValueAndAPastedNonNumberIsKept) {
   const Case cases[] = {
       {MapField::Edit1, "1", 1, true},    {MapField::Edit1, "12", 12, true},  {MapField::Edit1, "123", 123, true},
       {MapField::Edit2, "05", 5, true},   {MapField::Edit2, "", 0, true},     {MapField::Edit3, "999", 999, true},
-      {MapField::Edit4, "60", 60, true},  {MapField::Edit4, "6x", 60, false}, {MapField::Edit4, "-5", 60, false},
+      {MapField::Edit4, "-5", -5, true},  {MapField::Edit4, "60", 60, true},  {MapField::Edit4, "6x", 60, false},
       {MapField::Edit4, "99999999999", 60, false},
   };
   for (const Case& c : cases) {

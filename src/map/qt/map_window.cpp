@@ -223,18 +223,8 @@ void TForm3::FormCreate() {
 void TForm3::BuildControls() {
   DrawGrid1 = new MapGridWidget(pictures_, this);
   DrawGrid1->setGeometry(0, 0, kMapGridPixels, kMapGridPixels);
-  DrawGrid1->OnSelect = [this](int col, int row) {
-    GuardEvent([&] {
-      if (!SelectMapSquare(col, row)) return;
-      RepaintGrid();
-    });
-  };
-  DrawGrid1->OnKeyUp = [this] {
-    GuardEvent([this] {
-      FillFeatureSlots();
-      ShowSlots();
-    });
-  };
+  DrawGrid1->OnSelect = [this](int col, int row) { GuardEvent([&] { DrawGrid1Click(col, row); }); };
+  DrawGrid1->OnKeyUp = [this] { GuardEvent([this] { DrawGrid1KeyUp(); }); };
 
   const QFont font = LabelFont();
   for (int i = 0; i < kMapViewSize; ++i) {
@@ -444,6 +434,18 @@ void TForm3::DrawSlotDigit(QImage& image, int position, int digit) const {
   const Point at = DigitOffset(position);
   QPainter p(&image);
   p.drawImage(at.x, at.y, pictures_.S(digit));
+}
+
+void TForm3::DrawGrid1Click(int col, int row) {
+  // The new square refills the side panel; the old and the new square are
+  // painted again, so that the frame, preview and captions follow.
+  if (!SelectMapSquare(col, row)) return;
+  RepaintGrid();
+}
+
+void TForm3::DrawGrid1KeyUp() {
+  FillFeatureSlots();
+  ShowSlots();
 }
 
 void TForm3::FieldEdited(MapField field, const QString& text) {

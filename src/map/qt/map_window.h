@@ -80,6 +80,9 @@ class TForm3 : public QWidget {
   // A feature's number on a slot's own copy of its icon.
   void DrawSlotNumber(QImage& image, std::uint16_t number) const;
   void DrawSlotDigit(QImage& image, int position, int digit) const;
+  // The grid's selected square changed (mouse or arrow key); a key released in it.
+  void DrawGrid1Click(int col, int row);
+  void DrawGrid1KeyUp();
   void FieldEdited(MapField field, const QString& text);
   void FieldFocus(MapFocus focus);
   void CheckBox1Click(bool checked);

@@ -10,6 +10,7 @@
 
 #include "data/map_grid.h"
 #include "editor/editor_state.h"
+#include "editor/line_operations.h"
 #include "editor/program_state.h"
 #include "editor/window_links.h"
 #include "map/map_view.h"
@@ -77,6 +78,13 @@ TEST_F(MapWindowTest, TheShowcaseShowsEveryTerrainAndFeatureKind) {
   EXPECT_FALSE(form->SlotFrame(18)->isVisibleTo(form.get()));
   EXPECT_EQ(Text(form->LandscapeCaption()), "Szürke-hegyek"_w);
   EXPECT_EQ(Text(form->UnknownCaption()), "");
+  // The 2 x 2 preview covers (9, 40)..(86, 117) of the side panel; the captions
+  // stand clear of it, and of the first slot frame below.
+  for (const QLabel* caption : {form->LandscapeCaption(), form->UnknownCaption()}) {
+    EXPECT_FALSE(caption->geometry().intersects(QRect(9, 40, 78, 78)));
+    EXPECT_FALSE(caption->geometry().intersects(form->SlotFrame(1)->geometry()));
+    EXPECT_LE(caption->geometry().right(), 286);
+  }
 
   const QImage shot = form->grab().toImage();
   EXPECT_EQ(shot.size(), QSize(TForm3::kClientWidth, TForm3::kClientHeight));
@@ -141,6 +149,22 @@ TEST_F(MapWindowTest, TypedCoordinatesMoveTheView) {
   EXPECT_TRUE(form->TeleportBox()->isChecked());
   EXPECT_EQ(FromQString(form->Field(MapField::Edit4)->text()), "60");
   EXPECT_TRUE(form->Field(MapField::Edit4)->isEnabled());
+}
+
+// While the window is hidden the editor's keys still replay through it (the
+// portal fill after every key); shown again by F10, it shows the position at
+// the cursor and not the one it was hidden at.
+TEST_F(MapWindowTest, AHiddenWindowFollowsTheReplayAndShowsItWhenBroughtBack) {
+  ASSERT_FALSE(Windows().MapVisible());
+  Orders().StartCoords.StartX = testing::kShowcaseX + 7;
+  Orders().MapFields.Edit1 = std::to_string(testing::kShowcaseX + 7);
+  Editor().CursorCell = 10;
+  FillPortalTarget();
+  Windows().ShowMap();
+  form->FormActivate();
+  EXPECT_EQ(Text(form->XLabel(2)), std::to_string(testing::kShowcaseX + 7));
+  EXPECT_EQ(MapView().MapWindow[2][2].Terrain,
+            MapCellAt(testing::kShowcaseX + 7, testing::kShowcaseY)->Terrain);
 }
 
 }  // namespace
