@@ -161,9 +161,7 @@ void LoadNotebook() {
 
 void LinkNotebook(std::function<void()> refresh) {
   auto& links = Windows();
-  links.OnNotebookSave = [] {
-    if (g_notebook.Shown) SaveNotebook();
-  };
+  links.OnNotebookSave = [] { return !g_notebook.Shown || SaveNotebook(); };
   links.OnNotebookSaveIfKept = [] {
     if (g_notebook.Shown) SaveNotebookIfKept();
   };

@@ -285,7 +285,7 @@ bool ShutDown(IniStorage& ini) {
     ok = false;
   }
   ok = SaveAccountsAndSettings(p.ProgramDir) && ok;
-  Windows().NotebookSave();
+  ok = Windows().NotebookSave() && ok;
   return ok;
 }
 

@@ -34,7 +34,7 @@ struct WindowLinks {
   // only when the notebook holds lines or the character's file exists (the
   // save prompt's rule); Clear saves what there is to keep, then empties it;
   // Load clears it, names the character and reads the current character's file.
-  std::function<void()> OnNotebookSave;
+  std::function<bool()> OnNotebookSave;  // false: shown but not saved (said why)
   std::function<void()> OnNotebookSaveIfKept;
   std::function<void()> OnNotebookClear;
   std::function<void()> OnNotebookLoad;
@@ -58,7 +58,7 @@ struct WindowLinks {
   void ShowComparison() const { Call(OnShowComparison); }
   void ShowNotebook() const { Call(OnShowNotebook); }
   void LookupEncyclopedia() const { Call(OnLookupEncyclopedia); }
-  void NotebookSave() const { Call(OnNotebookSave); }
+  bool NotebookSave() const { return !OnNotebookSave || OnNotebookSave(); }
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }
   void NotebookLoad() const { Call(OnNotebookLoad); }

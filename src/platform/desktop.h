@@ -7,8 +7,9 @@
 // Every implementation keeps:
 // - OpenFile shows a modal dialog starting in `folder` and offers the filters
 //   in their order, the first one chosen; a filter matches its patterns
-//   whatever the case of the file names. It gives the chosen path, or nullopt
-//   when the user cancels. It never changes the working directory.
+//   whatever the case of the file names. It gives the chosen path (a typed
+//   name is given as it is, whether the file exists or not), or nullopt when
+//   the user cancels. It never changes the working directory.
 // - OpenDocument hands a file to the desktop and gives false when the desktop
 //   could not take it (no program for it, no desktop at all).
 // Paths are in the file system's own encoding; captions are Windows-1250.

@@ -27,7 +27,11 @@ class MenuFixture : public ScreenFixture {
     InstallDesktop(&desktop);
     auto& w = Windows();
     w.OnCloseMain = [this] { ++calls["close"]; };
-    w.OnNotebookSave = [this] { ++calls["notes save"]; order += "S"; };
+    w.OnNotebookSave = [this] {
+      ++calls["notes save"];
+      order += "S";
+      return true;
+    };
     w.OnNotebookSaveIfKept = [this] { ++calls["notes save if kept"]; };
     w.OnNotebookClear = [this] { ++calls["notes clear"]; };
     w.OnNotebookLoad = [this] { ++calls["notes load"]; order += "L" + SheetModel().Header.KSZ; };

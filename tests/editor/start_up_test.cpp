@@ -139,6 +139,13 @@ TEST_F(StartUpTest, AFailedWriteAtShutDownIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(calls["notes save"], 1);
 }
 
+TEST_F(StartUpTest, NotesThatCannotBeWrittenAtShutDownKeepTheWindowOpen) {
+  MemoryIniStorage ini;
+  Windows().OnNotebookSave = [] { return false; };
+  EXPECT_FALSE(ShutDown(ini));
+  EXPECT_TRUE(ini.bytes);  // the rest is written all the same
+}
+
 TEST_F(StartUpTest, ClosingIsRefusedBehindAPopupAndAskedWithUnsavedChanges) {
   const struct Case {
     std::uint8_t mode;

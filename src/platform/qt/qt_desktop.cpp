@@ -18,7 +18,10 @@ std::optional<std::string> QtDesktop::OpenFile(const std::string& folder, const 
     names << ToQString(f.caption) + " (" + patterns.join(' ') + ")";
   }
   QFileDialog dialog(parent_, QString(), QFile::decodeName(folder.c_str()), names.join(";;"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  // A typed name need not exist: the caller answers a missing file with its
+  // own message.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setOption(QFileDialog::DontResolveSymlinks);
   // Filters match whatever the case: "*.ul" finds "X.UL" too.
   dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);

@@ -102,6 +102,20 @@ TEST_F(MainWindowTest, FirstActivationDrawsTheEmptySheetWithTheCursorOnLineOne) 
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Run at 96 dots per inch with the others, and at 120 by an entry of its own in
+// the test list (QT_FONT_DPI=120, without Qt's scaling, as the program starts).
+TEST_F(MainWindowTest, ScreensOfMoreThan96DpiGetTheSmallerFontAndKeepTheSheetsSize) {
+  Open();
+  const bool large = form->logicalDpiX() > 96;
+  if (qEnvironmentVariableIntValue("QT_FONT_DPI") > 96) {
+    EXPECT_TRUE(large);
+  }
+  EXPECT_EQ(Editor().LargeFontOffset, large ? -1 : 0);
+  EXPECT_EQ(form->SheetImage().Image().size(), QSize(680, 545));
+  EXPECT_EQ(form->width(), 680);
+  EXPECT_EQ(form->SheetImage().TextWidth("M"), 7);  // the sheet's columns stay 7 pixels
+}
+
 TEST_F(MainWindowTest, TypingALineEditsTheSheetAndDrawsIt) {
   Open();
   Key(Qt::Key_M, Qt::NoModifier, "m");

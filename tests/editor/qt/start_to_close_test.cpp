@@ -125,5 +125,32 @@ TEST_F(StartToCloseTest, WhatOneRunLeavesTheNextFindsAgain) {
   EXPECT_EQ(closed, 2);
 }
 
+
+TEST_F(StartToCloseTest, SavedWithF2AndClosedWithEscTheNextRunStartsWhereThisOneEnded) {
+  Start();
+  form->move(120, 70);
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_9, "9");
+  ASSERT_TRUE(Editor().SheetModified);
+  const std::uint16_t cursor = Editor().CursorCell;
+  Key(Qt::Key_F2);
+  ASSERT_EQ(Editor().EditorMode, 2);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Editor().EditorMode, 1);
+  EXPECT_FALSE(Editor().SheetModified);
+  Key(Qt::Key_Escape);  // no prompt: the sheet is saved
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(closed, 1);
+  EXPECT_TRUE(boxes.shown.empty());
+
+  Start();
+  EXPECT_EQ(SheetModel().Header.KSZ, "1234");
+  EXPECT_EQ(SheetModel().Lines.SheetParams[2][1], 49);  // 4, then the 9 typed
+  EXPECT_EQ(Editor().CursorCell, cursor);
+  EXPECT_EQ(form->pos(), QPoint(120, 70));
+}
+
 }  // namespace
 }  // namespace vorda
