@@ -299,6 +299,9 @@ std::vector<MenuItemDef> BuildMainMenu() {
       {"Noteszakarakterhez1", "ULtbla1", "&Notesz a karakterhez"_w, vk::F5, shift::Ctrl, Always,
        &Noteszakarakterhez1Click},
       {"ULkldse1", "ULtbla1", "UL &küldése"_w, vk::F9, none, Ready, &ULkldse1Click},
+      // The encyclopedia entry of the parameter under the cursor; the look-up
+      // reads the cursor line, so it waits for edit mode like the line commands.
+      {"Lexor1", "ULtbla1", "&Enciklopédia"_w, vk::F11, none, Ready, &Lexor1Click},
   };
 }
 

@@ -35,7 +35,7 @@ struct MenuItemDef {
 };
 
 // The items in menu order: the ten of "Rejtett", the seven of "&File" (recent
-// sheets follow at run time), the five of "&UL tábla".
+// sheets follow at run time), the six of "&UL tábla".
 const std::vector<MenuItemDef>& MainMenu1();
 bool MenuConditionHolds(MenuCondition condition);
 // Runs the item's command when its condition holds.

@@ -54,6 +54,7 @@ inline constexpr std::uint16_t F7 = 118;
 inline constexpr std::uint16_t F8 = 119;
 inline constexpr std::uint16_t F9 = 120;
 inline constexpr std::uint16_t F10 = 121;
+inline constexpr std::uint16_t F11 = 122;
 inline constexpr std::uint16_t F24 = 135;
 // The OEM keys, named by what the Hungarian keyboard has on them.
 inline constexpr std::uint16_t OemEacute = 186;      // é (VK_OEM_1)

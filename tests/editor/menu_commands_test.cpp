@@ -66,8 +66,8 @@ TEST_F(MenuCommandsTest, EveryShortcutOfTheTableIsBoundOnce) {
     for (const auto& other : MainMenu1()) same += other.key == item.key && other.shift == item.shift;
     EXPECT_EQ(same, 1) << item.name;
   }
-  EXPECT_EQ(bound, 19);
-  EXPECT_EQ(MainMenu1().size(), 22u);
+  EXPECT_EQ(bound, 20);
+  EXPECT_EQ(MainMenu1().size(), 23u);
 }
 
 TEST_F(MenuCommandsTest, ShortcutsActOnlyUnderTheirCondition) {
@@ -97,6 +97,21 @@ TEST_F(MenuCommandsTest, ShortcutsActOnlyUnderTheirCondition) {
     EXPECT_EQ(Mode(), c.mode_after) << c.key << "/" << int(c.mode);
     EXPECT_EQ(calls["close"], c.closes) << c.key << "/" << int(c.mode);
   }
+}
+
+TEST_F(MenuCommandsTest, F11LooksUpTheEncyclopediaInEditModeOnly) {
+  Windows().OnLookupEncyclopedia = [this] { ++calls["lexor"]; };
+  Editor().CursorCell = 72;
+  for (const std::uint8_t mode : {2, 4, 6, 8}) {
+    Editor().EditorMode = mode;
+    Key(vk::F11);
+  }
+  EXPECT_EQ(calls["lexor"], 0);
+  Editor().EditorMode = 1;
+  Key(vk::F11);
+  EXPECT_EQ(calls["lexor"], 1);
+  EXPECT_EQ(Editor().CurLine, 7);
+  EXPECT_EQ(Editor().CurColumn, 2);
 }
 
 TEST_F(MenuCommandsTest, LineOperationsActOnlyInEditMode) {
