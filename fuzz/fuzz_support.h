@@ -26,6 +26,13 @@ void WriteScratchFile(const std::string& name, std::string_view bytes);
 // Removes every file of ScratchDir().
 void ClearScratchDir();
 
+// The packer's tables of the invented encyclopedias, as the file beside the
+// program gives them.
+extern const std::string_view kInventedPackingFile;
+// Puts those tables into Encyclopedia().Packing and `text_mode` (0..2) into its
+// EncyclopediaTextMode.
+void UseInventedPacking(std::uint8_t text_mode);
+
 // Reports `what` with the source position and aborts, which libFuzzer records
 // as a crash with its input.
 [[noreturn]] void Fail(const char* what, const char* file, int line);
