@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EmailSheet again = ReadEmailSheet(written);
     FUZZ_CHECK(again.FORD == WrittenTurn(read.FORD));
     again.FORD = read.FORD;
-    FUZZ_CHECK(SameRead(again, read));
+    FUZZ_CHECK(SameRead(read, again));
     const EmailSheet back = ReadEmailSheet(written);
     FUZZ_CHECK(Written(back, written, with_address) == written);
   }

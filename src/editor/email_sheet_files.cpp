@@ -8,7 +8,16 @@ namespace vorda {
 
 namespace {
 
-bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+// Where a pair of `line` begins with `start`: at the line's start or just
+// after an "&". A value may hold another key's text ("PSW=" as a character
+// number), which must not be read as that key.
+std::size_t FindPair(std::string_view line, std::string_view start) {
+  for (std::size_t at = line.find(start); at != std::string_view::npos; at = line.find(start, at + 1))
+    if (at == 0 || line[at - 1] == '&') return at;
+  return std::string_view::npos;
+}
+
+bool Contains(std::string_view line, std::string_view start) { return FindPair(line, start) != std::string_view::npos; }
 
 // A value stored into a field of fixed width keeps its first characters.
 std::string Cut(std::string_view value, std::size_t width) { return std::string(value.substr(0, width)); }
@@ -36,7 +45,7 @@ std::int32_t EmvNumber(std::string_view s) {
 }
 
 std::string_view EmvValue(std::string_view line, std::string_view key) {
-  const std::size_t at = line.find(key);
+  const std::size_t at = FindPair(line, key);
   if (at == std::string_view::npos) return {};
   std::string_view rest = line.substr(at + key.size());
   return rest.substr(0, rest.find('&'));
