@@ -38,9 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(now == clean_now && start == clean_start);
   FUZZ_CHECK(Reports().ItemNameTable == names.ItemNameTable);
 
-  // A report that cannot be read leaves no counts.
+  // A report that cannot be read leaves no counts and the names as they were.
   FUZZ_CHECK(!ReadReportItems(fuzz::ScratchDir() + "/nincs.htm", now, start));
   for (std::size_t i = 0; i < now.size(); ++i) FUZZ_CHECK(now[i] == 0 && start[i] == 0);
+  FUZZ_CHECK(Reports().ItemNameTable == names.ItemNameTable);
 
   const std::string cleaned = CleanItemText(bytes);
   FUZZ_CHECK(cleaned.size() <= bytes.size());

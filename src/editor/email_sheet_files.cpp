@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "data/accounts_settings.h"
 #include "data/field_reader.h"
 
 namespace vorda {
@@ -23,6 +24,13 @@ bool Contains(std::string_view line, std::string_view start) { return FindPair(l
 std::string Cut(std::string_view value, std::size_t width) { return std::string(value.substr(0, width)); }
 
 std::string OrNoNumber(std::string value) { return value.empty() ? std::string("0000") : value; }
+
+// The character number in the form a ".UL" sheet gives it: right-aligned with
+// blanks as the settings keep it, "0000" when there is none.
+std::string CharacterOf(std::string_view value) {
+  std::string key = SettingsKey(value);
+  return key.find_first_not_of(' ') == std::string::npos ? std::string("0000") : key;
+}
 
 char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -76,7 +84,7 @@ EmailSheet ReadEmailSheet(std::string_view bytes) {
   auto& flags = out.SendFlags;
   flags[ELVESZETT] = Contains(header, "ELVESZETT");
   flags[BEALL] = Contains(header, "BEALL=O");
-  out.KSZ = OrNoNumber(Cut(EmvValue(header, "KSZ="), 4));
+  out.KSZ = CharacterOf(EmvValue(header, "KSZ="));
   out.SZLA = Cut(EmvValue(header, "SZLA="), 5);
   out.FORD = Cut(EmvValue(header, "FORD="), 4);
   out.FORD.insert(0, 4 - out.FORD.size(), '0');

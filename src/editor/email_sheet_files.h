@@ -36,9 +36,10 @@ std::string_view EmvValue(std::string_view line, std::string_view key);
 
 // Reads the bytes of an e-mail order file. Never fails: a missing line reads as
 // an empty one, a missing key as an empty value. Keys and flags count only where
-// a pair begins, as for EmvValue. A missing or empty KSZ reads
-// as "0000" (no character), as does a missing or empty PREKAR or PREFORD;
-// FORD is padded with "0" to four digits.
+// a pair begins, as for EmvValue. KSZ reads as a ".UL" sheet gives it: its
+// first four characters right-aligned with blanks, and a missing or blank one
+// as "0000" (no character). A missing or empty PREKAR or PREFORD reads as
+// "0000"; FORD is padded with "0" to four digits.
 EmailSheet ReadEmailSheet(std::string_view bytes);
 
 // Fills the sheet's codes and parameters (lines 1..40 cleared first),

@@ -388,6 +388,8 @@ void TakeCharacterSettings() {
 
 // An e-mail order file carries no coordinates, TVP or character values: those
 // start from zero and the defaults, the map window's fields keep their texts.
+// The EF factor is what a sheet without TVP values gives, 0, not the one of
+// the sheet loaded before.
 void LoadEmailFile(std::string_view bytes, const std::string& file_name) {
   AddRecentFile(Lower(file_name));
   auto& c = Orders().StartCoords;
@@ -395,6 +397,7 @@ void LoadEmailFile(std::string_view bytes, const std::string& file_name) {
   c.StartY = 0;
   c.TeleportX = 0;
   c.TeleportY = 0;
+  Orders().EfFactor = 0;
   LoadEmailSheet(bytes);
   TakeCharacterSettings();
 }

@@ -101,6 +101,9 @@ TEST_F(EmailSheetFilesTest, EdgeCases) {
       // No character number: the sheet has no character, as in a ".UL" file.
       {"no KSZ", "VERSION=1.1&FORD=3&PSW=a&\r\n" + OrderLines(20) + "Post=P\r\n", false, "0000", "0003", "0000", -1},
       {"empty KSZ", "VERSION=1.1&KSZ=&FORD=&PSW=a&\r\n", false, "0000", "0000", "0000", -1},
+      // The character number in the one form a ".UL" sheet and the settings give it.
+      {"short KSZ", "VERSION=1.1&KSZ=34&FORD=3&PSW=a&\r\n", false, "  34", "0003", "0000", -1},
+      {"blank KSZ", "VERSION=1.1&KSZ=  &FORD=3&PSW=a&\r\n", false, "0000", "0003", "0000", -1},
       // A queued character without a turn reads as no turn.
       {"queue", head + OrderLines(20) + "PREKAR=1234&PREFORD=&Post=P\r\n", false, "1234", "1234", "1234", -1},
   };
@@ -139,6 +142,7 @@ TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
   Orders().StartCoords.StartX = 7;
   Orders().StartCoords.TeleportY = 9;
   Orders().MapFields.Edit1 = "7";
+  Orders().EfFactor = 15;
   dir.Write("level.ul", kWithAddress);
 
   ASSERT_TRUE(LoadSheet(dir.path(), "level.ul"));
@@ -151,6 +155,7 @@ TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
   EXPECT_EQ(sheet.Header.KOD, "KOD=B64&");
   EXPECT_EQ(Orders().StartCoords.StartX, 0);
   EXPECT_EQ(Orders().StartCoords.TeleportY, 0);
+  EXPECT_EQ(Orders().EfFactor, 0);  // not the factor of the sheet before
   EXPECT_EQ(Orders().MapFields.Edit1, "7");
   EXPECT_EQ(Program().RecentSheets[1], "level.ul");
   ASSERT_EQ(Accounts().SettingsCount, 1);
