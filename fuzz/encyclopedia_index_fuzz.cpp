@@ -13,24 +13,8 @@
 #include "fuzz_support.h"
 #include "platform/message_box.h"
 
-namespace {
-
-using namespace vorda;
-
-bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b) {
-  auto same_table = [](const std::vector<CodeExpansion>& x, const std::vector<CodeExpansion>& y) {
-    if (x.size() != y.size()) return false;
-    for (std::size_t i = 0; i < x.size(); ++i)
-      if (x[i].Code != y[i].Code || x[i].Text != y[i].Text) return false;
-    return true;
-  };
-  return a.Method1Known == b.Method1Known && a.Seed1 == b.Seed1 && a.Method2Known == b.Method2Known &&
-         same_table(a.Table1, b.Table1) && same_table(a.Table2, b.Table2);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vorda;
   if (size == 0) return 0;
   static RecordingMessageBoxes boxes;
   InstallMessageBoxes(&boxes);
@@ -56,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     boxes.shown.clear();
     const bool read = FindEncyclopediaKey(fuzz::ScratchDir(), key);
     FUZZ_CHECK(state.StatusText == before.StatusText && state.EncyclopediaTextMode == before.EncyclopediaTextMode);
-    FUZZ_CHECK(SamePacking(state.Packing, before.Packing));
+    FUZZ_CHECK(fuzz::SamePacking(state.Packing, before.Packing));
     const bool inside = search.position > 0 && static_cast<std::size_t>(search.position) <= file.size();
     if (!read) {
       FUZZ_CHECK(search.result == IndexSearch::Damaged || (search.result == IndexSearch::Found && !inside));

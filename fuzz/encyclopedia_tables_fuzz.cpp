@@ -16,18 +16,6 @@ namespace {
 
 using namespace vorda;
 
-bool SameTable(const std::vector<CodeExpansion>& x, const std::vector<CodeExpansion>& y) {
-  if (x.size() != y.size()) return false;
-  for (std::size_t i = 0; i < x.size(); ++i)
-    if (x[i].Code != y[i].Code || x[i].Text != y[i].Text) return false;
-  return true;
-}
-
-bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b) {
-  return a.Method1Known == b.Method1Known && a.Seed1 == b.Seed1 && a.Method2Known == b.Method2Known &&
-         SameTable(a.Table1, b.Table1) && SameTable(a.Table2, b.Table2);
-}
-
 std::string Hex(std::string_view bytes) {
   std::string out;
   for (char c : bytes) {
@@ -59,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteScratchFile(std::string(kPackingFileName), file);
   fuzz::UseInventedPacking(0);
   FUZZ_CHECK(LoadEncyclopediaPacking(fuzz::ScratchDir()) == why);
-  FUZZ_CHECK(SamePacking(packing, parsed));
+  FUZZ_CHECK(fuzz::SamePacking(packing, parsed));
 
   if (!why.empty()) {
-    FUZZ_CHECK(SamePacking(parsed, EncyclopediaPacking{}));
+    FUZZ_CHECK(fuzz::SamePacking(parsed, EncyclopediaPacking{}));
     return 0;
   }
   FUZZ_CHECK(parsed.Table1.size() <= kTable1Size && parsed.Table2.size() <= kTable2Size);
@@ -74,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   EncyclopediaPacking again;
   FUZZ_CHECK(ParseEncyclopediaPacking(TablesFile(parsed), again).empty());
-  FUZZ_CHECK(SamePacking(again, parsed));
+  FUZZ_CHECK(fuzz::SamePacking(again, parsed));
 
   // A packed line is at most 255 bytes.
   packing = parsed;

@@ -71,6 +71,17 @@ const std::string_view kInventedPackingFile =
     "2 80 656E20\r\n"
     "2 84 5431\r\n";
 
+bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b) {
+  auto same_table = [](const std::vector<CodeExpansion>& x, const std::vector<CodeExpansion>& y) {
+    if (x.size() != y.size()) return false;
+    for (std::size_t i = 0; i < x.size(); ++i)
+      if (x[i].Code != y[i].Code || x[i].Text != y[i].Text) return false;
+    return true;
+  };
+  return a.Method1Known == b.Method1Known && a.Seed1 == b.Seed1 && a.Method2Known == b.Method2Known &&
+         same_table(a.Table1, b.Table1) && same_table(a.Table2, b.Table2);
+}
+
 void UseInventedPacking(std::uint8_t text_mode) {
   auto& state = Encyclopedia();
   if (!ParseEncyclopediaPacking(kInventedPackingFile, state.Packing).empty())
