@@ -6,6 +6,9 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "encyclopedia/encyclopedia_state.h"
+#include "encyclopedia/text_unpack.h"
+
 namespace vorda::fuzz {
 
 namespace fs = std::filesystem;
@@ -57,6 +60,33 @@ void WriteScratchFile(const std::string& name, std::string_view bytes) {
 void ClearScratchDir() {
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(ScratchDir(), ec)) fs::remove_all(entry.path(), ec);
+}
+
+const std::string_view kInventedPackingFile =
+    "seed 42\r\n"
+    "1 02 0361\r\n"
+    "1 01 737A\r\n"
+    "1 03 6779\r\n"
+    "2 81 8074\r\n"
+    "2 80 656E20\r\n"
+    "2 84 5431\r\n";
+
+bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b) {
+  auto same_table = [](const std::vector<CodeExpansion>& x, const std::vector<CodeExpansion>& y) {
+    if (x.size() != y.size()) return false;
+    for (std::size_t i = 0; i < x.size(); ++i)
+      if (x[i].Code != y[i].Code || x[i].Text != y[i].Text) return false;
+    return true;
+  };
+  return a.Method1Known == b.Method1Known && a.Seed1 == b.Seed1 && a.Method2Known == b.Method2Known &&
+         same_table(a.Table1, b.Table1) && same_table(a.Table2, b.Table2);
+}
+
+void UseInventedPacking(std::uint8_t text_mode) {
+  auto& state = Encyclopedia();
+  if (!ParseEncyclopediaPacking(kInventedPackingFile, state.Packing).empty())
+    Fail("the invented tables are refused", __FILE__, __LINE__);
+  state.EncyclopediaTextMode = text_mode;
 }
 
 void Fail(const char* what, const char* file, int line) {

@@ -1,12 +1,17 @@
 #pragma once
 // Helpers shared by the libFuzzer targets: a scratch folder for the readers
-// that take files, the splitting of one input into several files, and the
-// check that stops a run with a report when an invariant breaks.
+// that take files, the splitting of one input into several files, the
+// invented encyclopedia tables, and the check that stops a run with a report
+// when an invariant breaks.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace vorda {
+struct EncyclopediaPacking;
+}
 
 namespace vorda::fuzz {
 
@@ -25,6 +30,15 @@ const std::string& ScratchDir();
 void WriteScratchFile(const std::string& name, std::string_view bytes);
 // Removes every file of ScratchDir().
 void ClearScratchDir();
+
+// The packer's tables of the invented encyclopedias, as the file beside the
+// program gives them.
+extern const std::string_view kInventedPackingFile;
+// Whether two packings know the same methods with the same seed and tables.
+bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b);
+// Puts those tables into Encyclopedia().Packing and `text_mode` (0..2) into its
+// EncyclopediaTextMode.
+void UseInventedPacking(std::uint8_t text_mode);
 
 // Reports `what` with the source position and aborts, which libFuzzer records
 // as a crash with its input.

@@ -152,7 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t lines = again.Sheet40Lines ? 40 : 20;
   for (std::size_t i = 1; i <= kSheetLines; ++i)
     FUZZ_CHECK(i <= lines ? SameLine(again.Lines, loaded.Lines, i) : SameLine(again.Lines, OrderSheet{}, i));
-  if (same_form) FUZZ_CHECK(Orders().EfFactor == ef_factor);
+  // An e-mail order file holds no TVP: its load keeps the EF factor that was in
+  // force, which the written sheet's last line cannot give back.
+  const bool from_email = input.substr(0, input.find('\n')).find("VERSION=") != std::string_view::npos;
+  if (same_form && !from_email) FUZZ_CHECK(Orders().EfFactor == ef_factor);
 
   FUZZ_CHECK(WriteSheetForm(fuzz::ScratchDir()));
   FUZZ_CHECK(SheetName() == name);

@@ -2,18 +2,35 @@
 
 #include <limits>
 
+#include "data/accounts_settings.h"
 #include "data/field_reader.h"
 
 namespace vorda {
 
 namespace {
 
-bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+// Where a pair of `line` begins with `start`: at the line's start or just
+// after an "&". A value may hold another key's text ("PSW=" as a character
+// number), which must not be read as that key.
+std::size_t FindPair(std::string_view line, std::string_view start) {
+  for (std::size_t at = line.find(start); at != std::string_view::npos; at = line.find(start, at + 1))
+    if (at == 0 || line[at - 1] == '&') return at;
+  return std::string_view::npos;
+}
+
+bool Contains(std::string_view line, std::string_view start) { return FindPair(line, start) != std::string_view::npos; }
 
 // A value stored into a field of fixed width keeps its first characters.
 std::string Cut(std::string_view value, std::size_t width) { return std::string(value.substr(0, width)); }
 
 std::string OrNoNumber(std::string value) { return value.empty() ? std::string("0000") : value; }
+
+// The character number in the form a ".UL" sheet gives it: right-aligned with
+// blanks as the settings keep it, "0000" when there is none.
+std::string CharacterOf(std::string_view value) {
+  std::string key = SettingsKey(value);
+  return key.find_first_not_of(' ') == std::string::npos ? std::string("0000") : key;
+}
 
 char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -36,7 +53,7 @@ std::int32_t EmvNumber(std::string_view s) {
 }
 
 std::string_view EmvValue(std::string_view line, std::string_view key) {
-  const std::size_t at = line.find(key);
+  const std::size_t at = FindPair(line, key);
   if (at == std::string_view::npos) return {};
   std::string_view rest = line.substr(at + key.size());
   return rest.substr(0, rest.find('&'));
@@ -67,7 +84,7 @@ EmailSheet ReadEmailSheet(std::string_view bytes) {
   auto& flags = out.SendFlags;
   flags[ELVESZETT] = Contains(header, "ELVESZETT");
   flags[BEALL] = Contains(header, "BEALL=O");
-  out.KSZ = OrNoNumber(Cut(EmvValue(header, "KSZ="), 4));
+  out.KSZ = CharacterOf(EmvValue(header, "KSZ="));
   out.SZLA = Cut(EmvValue(header, "SZLA="), 5);
   out.FORD = Cut(EmvValue(header, "FORD="), 4);
   out.FORD.insert(0, 4 - out.FORD.size(), '0');

@@ -29,20 +29,24 @@ struct EmailSheet {
 // bits.
 std::int32_t EmvNumber(std::string_view s);
 
-// The text after the first `key` in `line` up to the next "&" or the line's
-// end; empty when the key is missing.
+// The text after the first `key` that begins a pair of `line` (at the line's
+// start or after an "&") up to the next "&" or the line's end; empty when the
+// key is missing. A key's text inside another pair's value is not the key.
 std::string_view EmvValue(std::string_view line, std::string_view key);
 
 // Reads the bytes of an e-mail order file. Never fails: a missing line reads as
-// an empty one, a missing key as an empty value. A missing or empty KSZ reads
-// as "0000" (no character), as does a missing or empty PREKAR or PREFORD;
-// FORD is padded with "0" to four digits.
+// an empty one, a missing key as an empty value. Keys and flags count only where
+// a pair begins, as for EmvValue. KSZ reads as a ".UL" sheet gives it: its
+// first four characters right-aligned with blanks, and a missing or blank one
+// as "0000" (no character). A missing or empty PREKAR or PREFORD reads as
+// "0000"; FORD is padded with "0" to four digits.
 EmailSheet ReadEmailSheet(std::string_view bytes);
 
 // Fills the sheet's codes and parameters (lines 1..40 cleared first),
 // `Sheet40Lines` and the header's KSZ, SZLA, FORD, PSW, send flags, NEWEMAIL
 // (cleared when the file has none), PREKAR and PREFORD from the file's bytes.
-// EMAIL, KOD, the manual TVP column and the coordinates are not touched.
+// The rest of lines 1..40 (texts, manual TVP and resource columns) stays
+// cleared; EMAIL, KOD and the coordinates are not touched.
 void LoadEmailSheet(std::string_view bytes);
 
 }  // namespace vorda

@@ -362,7 +362,8 @@ void TakeCharacterSettings() {
 }
 
 // An e-mail order file carries no coordinates, TVP or character values: those
-// start from zero and the defaults, the map window's fields keep their texts.
+// start from zero and the defaults, the map window's fields keep their texts,
+// and the EF factor stays what it was.
 void LoadEmailFile(std::string_view bytes, const std::string& file_name) {
   AddRecentFile(Lower(file_name));
   auto& c = Orders().StartCoords;

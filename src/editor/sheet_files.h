@@ -21,8 +21,8 @@ bool WriteSheetForm(const std::string& dir);
 // coordinates with the map window's fields and teleport box, `EfFactor` and the
 // character's settings values (appending a settings entry for a new character).
 // An e-mail order file (its first line holds "VERSION=") is read by
-// LoadEmailSheet instead; the coordinates are then 0 and the map window's
-// fields keep their texts. The file is read whole first: a missing,
+// LoadEmailSheet instead; the coordinates are then 0, and `EfFactor` and the
+// map window's fields keep what they were. The file is read whole first: a missing,
 // unreadable, cut-off or damaged file changes nothing, shows why and gives
 // false. A sheet is whole only through its closing lines, with the "¦" of
 // every order line in its column and every manual TVP within -999..999. A turn

@@ -12,24 +12,29 @@ namespace {
 
 // Every code byte of a table holds a text without that byte, so one pass from
 // the left replaces all of them, as replacing the first one again and again
-// would.
-void Expand(std::string& text, std::string_view replacement, std::uint8_t code) {
+// would. The result is cut at `limit` bytes.
+void Expand(std::string& text, std::string_view replacement, std::uint8_t code, std::size_t limit) {
   const char c = static_cast<char>(code);
   if (text.find(c) == std::string::npos) return;
   std::string out;
-  out.reserve(text.size() + replacement.size() * 4);
-  for (char b : text) {
-    if (b == c) {
-      out += replacement;
+  out.reserve(std::min(limit, text.size() + replacement.size() * 4));
+  for (std::size_t i = 0; i < text.size() && out.size() < limit; ++i) {
+    if (text[i] == c) {
+      out += replacement.substr(0, limit - out.size());
     } else {
-      out += b;
+      out += text[i];
     }
   }
   text = std::move(out);
 }
 
-std::string ExpandAll(std::string text, const std::vector<CodeExpansion>& table, void (*step)(std::string&, std::string_view, std::uint8_t)) {
-  for (const auto& entry : table) step(text, entry.Text, entry.Code);
+// A table's texts may hold the codes of later entries, so each entry can
+// multiply the length: the text is kept within kUnpackedLimit at every step.
+// As every code stands for at least one byte, the bytes kept are the start of
+// the whole unpacking.
+std::string ExpandAll(std::string text, const std::vector<CodeExpansion>& table) {
+  if (text.size() > kUnpackedLimit) text.resize(kUnpackedLimit);
+  for (const auto& entry : table) Expand(text, entry.Text, entry.Code, kUnpackedLimit);
   return text;
 }
 
@@ -113,19 +118,23 @@ std::string HalfReversal(std::string_view text) {
   return out;
 }
 
-void ExpandCodes1(std::string& text, std::string_view replacement, std::uint8_t code) { Expand(text, replacement, code); }
-void ExpandCodes2(std::string& text, std::string_view replacement, std::uint8_t code) { Expand(text, replacement, code); }
+void ExpandCodes1(std::string& text, std::string_view replacement, std::uint8_t code) {
+  Expand(text, replacement, code, std::string::npos);
+}
+void ExpandCodes2(std::string& text, std::string_view replacement, std::uint8_t code) {
+  Expand(text, replacement, code, std::string::npos);
+}
 
 std::string EncyclopediaUnpack1(std::string_view text) {
   const auto& p = Encyclopedia().Packing;
   std::string out = HalfReversal(text);
   PackingGenerator generator(p.Seed1);
   for (char& c : out) c = static_cast<char>(static_cast<std::uint8_t>(c) - generator.Random(7));
-  return ExpandAll(std::move(out), p.Table1, ExpandCodes1);
+  return ExpandAll(std::move(out), p.Table1);
 }
 
 std::string EncyclopediaUnpack2(std::string_view text) {
-  return ExpandAll(HalfReversal(text), Encyclopedia().Packing.Table2, ExpandCodes2);
+  return ExpandAll(HalfReversal(text), Encyclopedia().Packing.Table2);
 }
 
 std::string ParseEncyclopediaPacking(std::string_view bytes, EncyclopediaPacking& out) {

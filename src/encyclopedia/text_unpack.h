@@ -30,6 +30,10 @@ namespace vorda {
 inline constexpr std::string_view kPackingFileName = "lexor_tables.txt";
 inline constexpr std::size_t kTable1Size = 27;
 inline constexpr std::size_t kTable2Size = 46;
+// The most of an unpacked line or key that is kept: no reader uses more than a
+// 255-byte line, and tables whose texts hold each other's codes would otherwise
+// double a text with every entry.
+inline constexpr std::size_t kUnpackedLimit = 255;
 
 // The program's 32-bit generator: every draw steps S := S * 134775813 + 1
 // (mod 2^32) and yields the high half of S * N, 0..N-1.
@@ -53,8 +57,9 @@ std::string HalfReversal(std::string_view text);
 void ExpandCodes1(std::string& text, std::string_view replacement, std::uint8_t code);
 void ExpandCodes2(std::string& text, std::string_view replacement, std::uint8_t code);
 
-// One packed line or key, unpacked with the packer's tables in Encyclopedia().
-// The generator of method 1 starts from the seed at every call.
+// One packed line or key, unpacked with the packer's tables in Encyclopedia()
+// and cut at kUnpackedLimit bytes (its start as the whole unpacking would give
+// it). The generator of method 1 starts from the seed at every call.
 std::string EncyclopediaUnpack1(std::string_view text);
 std::string EncyclopediaUnpack2(std::string_view text);
 

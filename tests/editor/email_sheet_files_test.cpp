@@ -101,6 +101,9 @@ TEST_F(EmailSheetFilesTest, EdgeCases) {
       // No character number: the sheet has no character, as in a ".UL" file.
       {"no KSZ", "VERSION=1.1&FORD=3&PSW=a&\r\n" + OrderLines(20) + "Post=P\r\n", false, "0000", "0003", "0000", -1},
       {"empty KSZ", "VERSION=1.1&KSZ=&FORD=&PSW=a&\r\n", false, "0000", "0000", "0000", -1},
+      // The character number in the one form a ".UL" sheet and the settings give it.
+      {"short KSZ", "VERSION=1.1&KSZ=34&FORD=3&PSW=a&\r\n", false, "  34", "0003", "0000", -1},
+      {"blank KSZ", "VERSION=1.1&KSZ=  &FORD=3&PSW=a&\r\n", false, "0000", "0003", "0000", -1},
       // A queued character without a turn reads as no turn.
       {"queue", head + OrderLines(20) + "PREKAR=1234&PREFORD=&Post=P\r\n", false, "1234", "1234", "1234", -1},
   };
@@ -115,6 +118,20 @@ TEST_F(EmailSheetFilesTest, EdgeCases) {
   }
 }
 
+// Values may hold the text of other keys and flags; only a pair's own key
+// counts, or a file written from what was read would read back otherwise.
+TEST_F(EmailSheetFilesTest, KeysInsideValuesAreNotKeys) {
+  const EmailSheet r = ReadEmailSheet("VERSION=1.1&KSZ=PSW=&SZLA=FORD=&FORD=7&PSW=BEALL=O&\r\n" + OrderLines(20) +
+                                      "NEWEMAIL=UL=OFF.PREKAR=9&PREKAR=2345&PREFORD=7&Post=P\r\n");
+  EXPECT_EQ(r.KSZ, "PSW=");
+  EXPECT_EQ(r.SZLA, "FORD=");
+  EXPECT_EQ(r.FORD, "0007");
+  EXPECT_EQ(r.PSW, "BEALL=O");
+  EXPECT_EQ(r.NEWEMAIL, "UL=OFF.PREKAR=9");
+  EXPECT_EQ(r.PREKAR, "2345");
+  EXPECT_EQ(r.SendFlags, (std::array<bool, kSendFlagCount>{}));
+}
+
 TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
   auto& sheet = SheetModel();
   sheet.Header.EMAIL = "regi@pelda.hu";
@@ -125,6 +142,7 @@ TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
   Orders().StartCoords.StartX = 7;
   Orders().StartCoords.TeleportY = 9;
   Orders().MapFields.Edit1 = "7";
+  Orders().EfFactor = 15;
   dir.Write("level.ul", kWithAddress);
 
   ASSERT_TRUE(LoadSheet(dir.path(), "level.ul"));
@@ -137,6 +155,7 @@ TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
   EXPECT_EQ(sheet.Header.KOD, "KOD=B64&");
   EXPECT_EQ(Orders().StartCoords.StartX, 0);
   EXPECT_EQ(Orders().StartCoords.TeleportY, 0);
+  EXPECT_EQ(Orders().EfFactor, 15);  // the file holds no TVP to take one from
   EXPECT_EQ(Orders().MapFields.Edit1, "7");
   EXPECT_EQ(Program().RecentSheets[1], "level.ul");
   ASSERT_EQ(Accounts().SettingsCount, 1);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/text.h"
 #include "encyclopedia/encyclopedia_fixture.h"
 #include "platform/win1250.h"
 
@@ -50,6 +51,18 @@ TEST_F(EncyclopediaTest, BothMethodsUnpackWhatThePackerPacked) {
   EXPECT_EQ(EncyclopediaUnpack1(packed), EncyclopediaUnpack1(packed));
   // Without code bytes method 2 only reverses the halves.
   EXPECT_EQ(EncyclopediaUnpack2("abcde"), "baedc");
+}
+
+// Each entry's text is two codes of the next entry: unpacking one byte would
+// take 2^45 bytes. What is kept is the start of that unpacking.
+TEST_F(EncyclopediaTest, ChainedCodesStopAtTheLineLimit) {
+  std::string file;
+  for (int code = 0x80; code < 0x80 + 45; ++code) file += "2 " + ByteToHex(static_cast<std::uint8_t>(code)) + " " +
+                                                       ByteToHex(static_cast<std::uint8_t>(code + 1)) +
+                                                       ByteToHex(static_cast<std::uint8_t>(code + 1)) + "\n";
+  file += "2 AD 7A\n";
+  ASSERT_EQ(ParseEncyclopediaPacking(file, Encyclopedia().Packing), "");
+  EXPECT_EQ(EncyclopediaUnpack2("q\x80"), "q" + std::string(kUnpackedLimit - 1, 'z'));
 }
 
 TEST_F(EncyclopediaTest, TablesFileIsReadOrRefusedWhole) {
