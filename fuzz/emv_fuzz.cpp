@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/text.h"
 #include "data/order_sheet.h"
 #include "editor/email_sheet_files.h"
 #include "fuzz_support.h"
@@ -44,7 +45,7 @@ EmailSheet Expected(EmailSheet read) {
     if (code.empty()) read.Lines.SheetParams[i] = {};
   }
   if (!read.Forty && read.SZLA.size() == 5 && read.SZLA[0] == '0') read.SZLA.erase(0, 1);
-  const std::string turn = std::to_string(EmvNumber(read.FORD));
+  const std::string turn = std::to_string(LeadingNumber(read.FORD));
   read.FORD = std::string(turn.size() < 4 ? 4 - turn.size() : 0, '0') + turn;
   return read;
 }

@@ -290,6 +290,12 @@ std::string SettingsKey(std::string_view ksz) {
   return key;
 }
 
+std::string CharacterNumber(std::string_view ksz) {
+  std::string key = SettingsKey(ksz);
+  if (key.find_first_not_of(' ') == std::string::npos) return "0000";
+  return key;
+}
+
 std::uint8_t FindSheetSettings() {
   const auto& st = Accounts();
   const std::string ksz = SettingsKey(SheetModel().Header.KSZ);

@@ -66,6 +66,9 @@ bool SaveAccountsAndSettings(const std::string& dir);
 // (the file's first column). Reading, writing and looking up all use it, so a
 // number never comes back in another form that would match no entry.
 std::string SettingsKey(std::string_view ksz);
+// The sheet header's character number as a sheet file gives it: its
+// SettingsKey, and "0000" (the no-character sheet) when it holds no character.
+std::string CharacterNumber(std::string_view ksz);
 
 // Index of the last account whose KSZ is `code` (exact), 0 if none.
 std::uint8_t FindAccount(std::string_view code);

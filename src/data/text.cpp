@@ -1,6 +1,7 @@
 #include "data/text.h"
 
 #include <array>
+#include <limits>
 
 namespace vorda {
 
@@ -105,6 +106,22 @@ std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std
     text.erase(text.find(old_text), old_text.size());
   }
   return text;
+}
+
+std::int32_t LeadingNumber(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+  std::int64_t value = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    value = value * 10 + (s[i] - '0');
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+      value = std::numeric_limits<std::int32_t>::max() + std::int64_t{negative ? 1 : 0};
+      break;
+    }
+  }
+  return static_cast<std::int32_t>(negative ? -value : value);
 }
 
 }  // namespace vorda

@@ -11,6 +11,10 @@ namespace vorda {
 // this maps its letters to Windows-1250 byte for byte (same length).
 std::string CwiToWin1250(std::string_view s);
 
+// The number a text starts with: leading blanks skipped, an optional sign, then
+// the digits up to the first other character (none: 0); kept within 32 bits.
+std::int32_t LeadingNumber(std::string_view s);
+
 // Lower-cases only the 26 plain capitals A..Z.
 char LowerCaseChar(char c);
 

@@ -4,6 +4,7 @@
 
 #include "data/accounts_settings.h"
 #include "data/field_reader.h"
+#include "data/text.h"
 
 namespace vorda {
 
@@ -25,32 +26,9 @@ std::string Cut(std::string_view value, std::size_t width) { return std::string(
 
 std::string OrNoNumber(std::string value) { return value.empty() ? std::string("0000") : value; }
 
-// The character number in the form a ".UL" sheet gives it: right-aligned with
-// blanks as the settings keep it, "0000" when there is none.
-std::string CharacterOf(std::string_view value) {
-  std::string key = SettingsKey(value);
-  return key.find_first_not_of(' ') == std::string::npos ? std::string("0000") : key;
-}
-
 char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
-
-std::int32_t EmvNumber(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-  std::int64_t value = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-    value = value * 10 + (s[i] - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-      value = std::numeric_limits<std::int32_t>::max() + std::int64_t{negative ? 1 : 0};
-      break;
-    }
-  }
-  return static_cast<std::int32_t>(negative ? -value : value);
-}
 
 std::string_view EmvValue(std::string_view line, std::string_view key) {
   const std::size_t at = FindPair(line, key);
@@ -84,7 +62,7 @@ EmailSheet ReadEmailSheet(std::string_view bytes) {
   auto& flags = out.SendFlags;
   flags[ELVESZETT] = Contains(header, "ELVESZETT");
   flags[BEALL] = Contains(header, "BEALL=O");
-  out.KSZ = CharacterOf(EmvValue(header, "KSZ="));
+  out.KSZ = CharacterNumber(EmvValue(header, "KSZ="));
   out.SZLA = Cut(EmvValue(header, "SZLA="), 5);
   out.FORD = Cut(EmvValue(header, "FORD="), 4);
   out.FORD.insert(0, 4 - out.FORD.size(), '0');
@@ -99,7 +77,7 @@ EmailSheet ReadEmailSheet(std::string_view bytes) {
     for (char& c : code) c = UpperCaseChar(c);
     out.Lines.SheetCodes[i] = code;
     for (std::size_t k = 0; k < 3; ++k)
-      out.Lines.SheetParams[i][k] = EmvNumber(EmvValue(line, "P" + n + std::to_string(k + 1) + "=").substr(0, 5));
+      out.Lines.SheetParams[i][k] = LeadingNumber(EmvValue(line, "P" + n + std::to_string(k + 1) + "=").substr(0, 5));
   }
 
   // An option's key is written only when the option is chosen, so its

@@ -24,11 +24,6 @@ struct EmailSheet {
   std::array<bool, kSendFlagCount> SendFlags{};
 };
 
-// The number a value starts with: leading blanks skipped, an optional sign,
-// then the digits up to the first other character (none: 0); kept within 32
-// bits.
-std::int32_t EmvNumber(std::string_view s);
-
 // The text after the first `key` that begins a pair of `line` (at the line's
 // start or after an "&") up to the next "&" or the line's end; empty when the
 // key is missing. A key's text inside another pair's value is not the key.

@@ -55,24 +55,6 @@ std::string_view Columns(std::string_view s, std::size_t from, std::size_t count
 
 void DropFront(std::string_view& s, std::size_t n) { s.remove_prefix(std::min(n, s.size())); }
 
-// The number a field starts with: leading blanks skipped, an optional sign,
-// then the digits up to the first other character (none: 0). Kept within 32 bits.
-std::int32_t LeadingNumber(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-  std::int64_t value = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-    value = value * 10 + (s[i] - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-      value = std::numeric_limits<std::int32_t>::max() + std::int64_t{negative ? 1 : 0};
-      break;
-    }
-  }
-  return static_cast<std::int32_t>(negative ? -value : value);
-}
-
 // A whole field as a decimal integer (blanks around it allowed); nullopt when it
 // is not one.
 std::optional<std::int32_t> StrictNumber(std::string_view s) {
@@ -203,14 +185,6 @@ class SheetLines {
   std::string_view bytes_;
   std::size_t pos_ = 0;
 };
-
-// A character number in the form the settings file keeps it; a sheet
-// without one is the no-character sheet "0000".
-std::string CharacterNumber(std::string_view ksz) {
-  std::string key = SettingsKey(ksz);
-  if (key.find_first_not_of(' ') == std::string::npos) return "0000";
-  return key;
-}
 
 // The turn as the sheet shows it (the digits before the first other
 // character). A value that cannot be a turn, such as a negative one or one of

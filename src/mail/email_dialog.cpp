@@ -8,6 +8,7 @@
 #include "data/accounts_settings.h"
 #include "data/game_tables.h"
 #include "data/order_sheet.h"
+#include "data/text.h"
 #include "editor/editor_state.h"
 #include "editor/email_sheet_files.h"
 #include "editor/sheet_files.h"
@@ -36,7 +37,7 @@ std::optional<std::int32_t> FormNumber(std::string_view s) {
   if (s.empty() || s.size() > 9) return std::nullopt;
   for (char c : s)
     if (!IsDigit(c)) return std::nullopt;
-  return EmvNumber(s);
+  return LeadingNumber(s);
 }
 
 std::string Cut(std::string_view s, std::size_t width) { return std::string(s.substr(0, width)); }
@@ -50,7 +51,7 @@ void RefreshQueueLabel() {
     return;
   }
   const auto& h = Header();
-  d.Label8 = CharacterName(EmvNumber(h.PREKAR)) + "\r" + std::to_string(EmvNumber(h.PREFORD)) +
+  d.Label8 = CharacterName(LeadingNumber(h.PREKAR)) + "\r" + std::to_string(LeadingNumber(h.PREFORD)) +
              ". fordulója után lesz táplálva"_w;
 }
 

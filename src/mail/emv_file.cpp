@@ -1,5 +1,6 @@
 #include "mail/emv_file.h"
 
+#include "data/text.h"
 #include "editor/email_sheet_files.h"
 
 namespace vorda {
@@ -53,7 +54,7 @@ std::string EmvFileText(const SheetState& sheet, std::int32_t check_sum, bool wi
   std::string out = sheet.Sheet40Lines ? "VERSION=2.0&" : "VERSION=1.1&";
   if (!h.EMAIL.empty()) out += std::string(kCrLf) + "email=" + h.EMAIL + "&" + kCrLf;
   if (f[ELVESZETT]) out += "ELVESZETT=OFF&";
-  out += "KSZ=" + h.KSZ + "&SZLA=" + h.SZLA + "&FORD=" + std::to_string(EmvNumber(h.FORD)) + "&";
+  out += "KSZ=" + h.KSZ + "&SZLA=" + h.SZLA + "&FORD=" + std::to_string(LeadingNumber(h.FORD)) + "&";
   if (f[BEALL]) out += "BEALL=OFF&";
   out += "PSW=" + h.PSW + "&" + kCrLf;
 

@@ -1,5 +1,7 @@
 #include "encyclopedia/qt/encyclopedia_window.h"
 
+#include "platform/qt/window_placement.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -92,11 +94,7 @@ bool TForm7::eventFilter(QObject* watched, QEvent* e) {
 
 void TForm7::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  if (!main_window_) return;
-  // Centred on the main window.
-  const QRect main = main_window_->frameGeometry();
-  const QRect own = frameGeometry();
-  move(main.left() + (main.width() - own.width()) / 2, main.top() + (main.height() - own.height()) / 2);
+  CentreOnMainWindow(this, main_window_);
 }
 
 void TForm7::changeEvent(QEvent* e) {

@@ -1,5 +1,7 @@
 #include "mail/qt/email_dialog_window.h"
 
+#include "platform/qt/window_placement.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,15 +36,6 @@ void SetText(QLineEdit* edit, const std::string& text) {
   if (edit->text() == q) return;
   const QSignalBlocker block(edit);
   edit->setText(q);
-}
-
-// Centred on the main window: its top plus half the difference of heights,
-// likewise with the widths.
-void CentreOn(QWidget* self, const QWidget* main) {
-  if (!main) return;
-  const QRect m = main->frameGeometry();
-  self->move(m.left() + (m.width() - self->frameGeometry().width()) / 2,
-             m.top() + (m.height() - self->frameGeometry().height()) / 2);
 }
 
 }  // namespace
@@ -143,7 +136,7 @@ TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
 void TForm2::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   GuardEvent([this] {
-    CentreOn(this, parentWidget());
+    CentreOnMainWindow(this, parentWidget());
     EmailFormActivate();
   });
   Sync();

@@ -1,5 +1,7 @@
 #include "mail/qt/send_dialog_window.h"
 
+#include "platform/qt/window_placement.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -163,10 +165,7 @@ TForm5::~TForm5() { Windows().OnShowSendDialog = nullptr; }
 
 void TForm5::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (const QWidget* m = parentWidget()) {
-    const QRect r = m->frameGeometry();
-    move(r.left() + (r.width() - frameGeometry().width()) / 2, r.top() + (r.height() - frameGeometry().height()) / 2);
-  }
+  CentreOnMainWindow(this, parentWidget());
   GuardEvent([] { SendFormShow(); });
   SyncList();
 }
