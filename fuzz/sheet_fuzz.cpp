@@ -41,6 +41,18 @@ bool SameLine(const OrderSheet& a, const OrderSheet& b, std::size_t i) {
          a.SheetTu[i] == b.SheetTu[i];
 }
 
+// A line read back from a written sheet: its code comes with the blanks that
+// fill its column, which the line refresh removes.
+bool SameLineReadBack(const OrderSheet& back, const OrderSheet& a, std::size_t i) {
+  OrderSheet trimmed = back;
+  std::string& code = trimmed.SheetCodes[i];
+  code.erase(code.find_last_not_of(' ') + 1);
+  OrderSheet original = a;
+  std::string& before = original.SheetCodes[i];
+  before.erase(before.find_last_not_of(' ') + 1);
+  return SameLine(trimmed, original, i);
+}
+
 bool SameHeader(const SheetHeader& a, const SheetHeader& b) {
   return a.KSZ == b.KSZ && a.SZLA == b.SZLA && a.FORD == b.FORD && a.PSW == b.PSW && a.SendFlags == b.SendFlags &&
          a.EMAIL == b.EMAIL && a.KOD == b.KOD && a.PREKAR == b.PREKAR && a.PREFORD == b.PREFORD &&
@@ -151,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(SameHeader(again.Header, loaded.Header));
   const std::size_t lines = again.Sheet40Lines ? 40 : 20;
   for (std::size_t i = 1; i <= kSheetLines; ++i)
-    FUZZ_CHECK(i <= lines ? SameLine(again.Lines, loaded.Lines, i) : SameLine(again.Lines, OrderSheet{}, i));
+    FUZZ_CHECK(i <= lines ? SameLineReadBack(again.Lines, loaded.Lines, i) : SameLine(again.Lines, OrderSheet{}, i));
   // An e-mail order file holds no TVP: its load keeps the EF factor that was in
   // force, which the written sheet's last line cannot give back.
   const bool from_email = input.substr(0, input.find('\n')).find("VERSION=") != std::string_view::npos;

@@ -10,16 +10,10 @@ namespace vorda {
 
 namespace {
 
-// Where a pair of `line` begins with `start`: at the line's start or just
-// after an "&". A value may hold another key's text ("PSW=" as a character
-// number), which must not be read as that key.
-std::size_t FindPair(std::string_view line, std::string_view start) {
-  for (std::size_t at = line.find(start); at != std::string_view::npos; at = line.find(start, at + 1))
-    if (at == 0 || line[at - 1] == '&') return at;
-  return std::string_view::npos;
-}
-
-bool Contains(std::string_view line, std::string_view start) { return FindPair(line, start) != std::string_view::npos; }
+// A key or flag counts wherever its text stands in the line: the writer puts
+// an option's key ("UL=OFF&") only when the option is chosen, and refuses a
+// value holding "&" or "=", so no value of its files can look like a key.
+bool Contains(std::string_view line, std::string_view part) { return line.find(part) != std::string_view::npos; }
 
 // A value stored into a field of fixed width keeps its first characters.
 std::string Cut(std::string_view value, std::size_t width) { return std::string(value.substr(0, width)); }
@@ -31,7 +25,7 @@ char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c
 }  // namespace
 
 std::string_view EmvValue(std::string_view line, std::string_view key) {
-  const std::size_t at = FindPair(line, key);
+  const std::size_t at = line.find(key);
   if (at == std::string_view::npos) return {};
   std::string_view rest = line.substr(at + key.size());
   return rest.substr(0, rest.find('&'));

@@ -24,14 +24,13 @@ struct EmailSheet {
   std::array<bool, kSendFlagCount> SendFlags{};
 };
 
-// The text after the first `key` that begins a pair of `line` (at the line's
-// start or after an "&") up to the next "&" or the line's end; empty when the
-// key is missing. A key's text inside another pair's value is not the key.
+// The text after the first `key` in `line` up to the next "&" or the line's
+// end; empty when the key is missing.
 std::string_view EmvValue(std::string_view line, std::string_view key);
 
 // Reads the bytes of an e-mail order file. Never fails: a missing line reads as
-// an empty one, a missing key as an empty value. Keys and flags count only where
-// a pair begins, as for EmvValue. KSZ reads as a ".UL" sheet gives it: its
+// an empty one, a missing key as an empty value. Keys and flags count wherever
+// their text stands in the line. KSZ reads as a ".UL" sheet gives it: its
 // first four characters right-aligned with blanks, and a missing or blank one
 // as "0000" (no character). A missing or empty PREKAR or PREFORD reads as
 // "0000"; FORD is padded with "0" to four digits.

