@@ -42,7 +42,9 @@ bool SameLine(const OrderSheet& a, const OrderSheet& b, std::size_t i) {
 }
 
 // A line read back from a written sheet: its code comes with the blanks that
-// fill its column, which the line refresh removes.
+// fill its column, which the line refresh removes, and a code holding "-" (only
+// an e-mail order file can give one) reads as the empty field the sheet marks
+// with "-".
 bool SameLineReadBack(const OrderSheet& back, const OrderSheet& a, std::size_t i) {
   OrderSheet trimmed = back;
   std::string& code = trimmed.SheetCodes[i];
@@ -50,6 +52,7 @@ bool SameLineReadBack(const OrderSheet& back, const OrderSheet& a, std::size_t i
   OrderSheet original = a;
   std::string& before = original.SheetCodes[i];
   before.erase(before.find_last_not_of(' ') + 1);
+  if (before.find('-') != std::string::npos) before.clear();
   return SameLine(trimmed, original, i);
 }
 
@@ -171,6 +174,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   FUZZ_CHECK(WriteSheetForm(fuzz::ScratchDir()));
   FUZZ_CHECK(SheetName() == name);
-  FUZZ_CHECK(ReadWholeFile(fuzz::ScratchDir() + "/" + name) == written);
+  const auto rewritten = ReadWholeFile(fuzz::ScratchDir() + "/" + name);
+  bool dashed_code = false;
+  for (std::size_t i = 1; i <= kSheetLines; ++i) dashed_code |= loaded.Lines.SheetCodes[i].find('-') != std::string::npos;
+  if (!dashed_code) {
+    FUZZ_CHECK(rewritten == written);
+  } else {
+    // The first write still held the code that reads back empty; from the
+    // second on, the sheet writes the same bytes.
+    FUZZ_CHECK(LoadSheet(fuzz::ScratchDir(), name));
+    FUZZ_CHECK(WriteSheetForm(fuzz::ScratchDir()));
+    FUZZ_CHECK(ReadWholeFile(fuzz::ScratchDir() + "/" + name) == rewritten);
+  }
   return 0;
 }
