@@ -76,8 +76,11 @@ void FormKeyDown(std::uint16_t& key, ShiftState shift) {
           RestoreScreenRect(1);
           if (g_modes.RedrawAfterSavePrompt) {
             g_modes.RedrawAfterSavePrompt = false;
+            // The redraw sweeps the cursor over every cell; it goes back to
+            // the cell it stood on.
+            const std::uint16_t cursor = ed.CursorCell;
             RedrawSheet();
-            MoveCursor(ed.CursorCell);
+            MoveCursor(cursor);
             UpdateStatusLine(1);
           }
         }
