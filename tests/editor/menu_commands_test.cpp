@@ -275,6 +275,19 @@ TEST_F(MenuCommandsTest, TypingAnotherCharacterRecomputesTheCosts) {
   EXPECT_EQ(Mode(), 1);
 }
 
+TEST_F(MenuCommandsTest, TypingAnotherCharacterKeepsTheResourceView) {
+  AddSettings("5678", 20);
+  SetLine(1, "M", 1, 2, 3);
+  Editor().ResourceView = true;
+  RedrawSheet();
+  Key(vk::F2);
+  for (const auto k : {'5', '6', '7', '8'}) Key(static_cast<std::uint16_t>(k));
+  EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 60);
+  EXPECT_TRUE(Editor().ResourceView);
+  Key(vk::Escape);
+  EXPECT_TRUE(Editor().ResourceView);  // the sheet comes back as it was shown
+}
+
 TEST_F(MenuCommandsTest, TheCursorStaysWhereItWasOnceAnotherCharacterIsTyped) {
   MoveCursor(62);
   const struct Case {
