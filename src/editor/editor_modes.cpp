@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "data/order_sheet.h"
 #include "editor/edit_keys.h"
 #include "editor/editor_state.h"
 #include "editor/line_operations.h"
@@ -11,6 +12,7 @@
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
+#include "platform/null_canvas.h"
 
 namespace vorda {
 
@@ -74,17 +76,34 @@ void FormKeyDown(std::uint16_t& key, ShiftState shift) {
         } else {
           ed.EditorMode = 1;
           RestoreScreenRect(1);
-          if (g_modes.RedrawAfterSavePrompt) {
-            g_modes.RedrawAfterSavePrompt = false;
-            RedrawSheet();
-            MoveCursor(ed.CursorCell);
-            UpdateStatusLine(1);
-          }
         }
+      }
+      if (mode != 1 && ed.EditorMode == 1 && g_modes.RedrawAfterPopup) {
+        g_modes.RedrawAfterPopup = false;
+        // The redraw sweeps the cursor over every cell; it goes back to the
+        // cell it stood on.
+        const std::uint16_t cursor = ed.CursorCell;
+        RedrawSheet();
+        MoveCursor(cursor);
+        UpdateStatusLine(1);
       }
     }
   }
   key = 0;
+}
+
+void RefreshAllLinesAroundPopup() {
+  const std::uint8_t mode = Editor().EditorMode;
+  if (mode == 1 || mode == 4 || mode == 5) {
+    for (int line = 1; line <= kSheetLines; ++line) RefreshLineView(line);
+    return;
+  }
+  Canvas* shown = &SheetCanvas();
+  NullCanvas nowhere;
+  InstallSheetCanvas(&nowhere);
+  for (int line = 1; line <= kSheetLines; ++line) RefreshLineView(line);
+  InstallSheetCanvas(shown);
+  g_modes.RedrawAfterPopup = true;
 }
 
 void FormKeyUp(std::uint16_t& /*key*/, ShiftState /*shift*/) {

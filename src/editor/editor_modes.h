@@ -28,12 +28,19 @@ struct ModeState {
   // Set by the save prompt's handler when a save failed: the prompt stays open
   // after its Enter.
   bool KeepSavePrompt = false;
-  // Set when the character changed in the save prompt: the sheet, whose costs
-  // follow the character's settings, is drawn anew once the prompt is gone.
-  bool RedrawAfterSavePrompt = false;
+  // Set when the lines' costs changed behind a popup (another character typed
+  // in the save prompt, the settings stored while a popup was open): the sheet
+  // is drawn anew once the popup is gone.
+  bool RedrawAfterPopup = false;
 };
 
 ModeState& Modes();
+
+// Recomputes every line for the character's settings. In edit, line-move and
+// manual TVP mode the lines are drawn at once; behind any other popup they are
+// drawn nowhere, so that the popup stays whole and its keys keep working, and
+// the sheet is drawn when the popup closes.
+void RefreshAllLinesAroundPopup();
 
 using ModeKeyHandler = void (*)(std::uint16_t key);
 

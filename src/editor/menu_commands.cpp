@@ -23,7 +23,6 @@
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
-#include "platform/null_canvas.h"
 #include "platform/win1250.h"
 
 namespace vorda {
@@ -115,17 +114,6 @@ void CharacterSettingsIn() {
     c.CharTvp = c.CharVp = c.CharPp = 0;
     c.CharTu = 0;
   }
-}
-
-// The lines' costs follow the character's settings: recomputed at once, drawn
-// nowhere (the prompt covers the sheet), and drawn once the prompt is gone.
-void RecomputeLinesUnseen() {
-  Canvas* shown = &SheetCanvas();
-  NullCanvas nowhere;
-  InstallSheetCanvas(&nowhere);
-  for (int l = 1; l <= kSheetLines; ++l) RefreshSheetLine(l);
-  InstallSheetCanvas(shown);
-  Modes().RedrawAfterSavePrompt = true;
 }
 
 // Enter in the save prompt. False when the sheet could not be written (the
@@ -410,7 +398,7 @@ void SavePromptKey(std::uint16_t key) {
 
   DrawOverwriteWarning();
   CharacterSettingsIn();
-  if (h.KSZ != character_before) RecomputeLinesUnseen();
+  if (h.KSZ != character_before) RefreshAllLinesAroundPopup();  // the costs follow the character
   Windows().NotebookLoad();
   UpdateStatusLine(1);
 }

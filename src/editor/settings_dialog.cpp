@@ -6,6 +6,7 @@
 #include "data/char_settings.h"
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
+#include "editor/editor_modes.h"
 #include "editor/program_state.h"
 #include "editor/sheet_screen.h"
 #include "encyclopedia/text_unpack.h"
@@ -57,7 +58,7 @@ void StoreSettingsValues(const SettingsValues& typed) {
   }
 
   // Every line's costs, and the descriptions that name a teleport's cost.
-  for (int line = 1; line <= kSheetLines; ++line) RefreshLineView(line);
+  RefreshAllLinesAroundPopup();
   UpdateStatusLine(1);
 }
 

@@ -275,6 +275,36 @@ TEST_F(MenuCommandsTest, TypingAnotherCharacterRecomputesTheCosts) {
   EXPECT_EQ(Mode(), 1);
 }
 
+TEST_F(MenuCommandsTest, TypingAnotherCharacterKeepsTheResourceView) {
+  AddSettings("5678", 20);
+  SetLine(1, "M", 1, 2, 3);
+  Editor().ResourceView = true;
+  RedrawSheet();
+  Key(vk::F2);
+  for (const auto k : {'5', '6', '7', '8'}) Key(static_cast<std::uint16_t>(k));
+  EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 60);
+  EXPECT_TRUE(Editor().ResourceView);
+  Key(vk::Escape);
+  EXPECT_TRUE(Editor().ResourceView);  // the sheet comes back as it was shown
+}
+
+TEST_F(MenuCommandsTest, TheCursorStaysWhereItWasOnceAnotherCharacterIsTyped) {
+  MoveCursor(62);
+  const struct Case {
+    const char* digits;
+    std::uint16_t close;
+  } cases[] = {{"5678", vk::Return}, {"1234", vk::Escape}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.digits);
+    Key(vk::F2);
+    for (const char* d = c.digits; *d; ++d) Key(static_cast<std::uint16_t>(*d));
+    ASSERT_EQ(Ksz(), c.digits);
+    Key(c.close);
+    ASSERT_EQ(Mode(), 1);
+    EXPECT_EQ(Editor().CursorCell, 62);
+  }
+}
+
 TEST_F(MenuCommandsTest, ExitPromptKeys) {
   const struct Case {
     std::vector<std::uint16_t> keys;

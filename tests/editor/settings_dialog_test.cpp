@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "data/accounts_settings.h"
@@ -124,6 +125,33 @@ TEST_F(SettingsDialogTest, OkStoresTheValuesAndRefreshesEveryLine) {
   EXPECT_EQ(Accounts().SettingsCount, 1);
   EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 10);
   EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 20);
+}
+
+TEST_F(SettingsDialogTest, OkBehindAnOpenPopupKeepsThePopupAndDrawsTheSheetOnceItCloses) {
+  SheetModel().Header.KSZ = "1234";
+  SetLine(1, "M", 2, 2, 0);
+  RedrawSheet();
+  MoveCursor(11);
+  Press(vk::Divide);  // the parameter entry box, (210, 210)-(430, 260)
+  ASSERT_EQ(Editor().EditorMode, 8);
+  canvas.Clear();
+  StoreSettingsValues({7, 10, 0, 0, 0, 0, 0});
+  EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 14);  // the costs follow at once
+  for (const auto& e : canvas.Entries())
+    EXPECT_FALSE(e.x1 < 430 && std::max(e.x1, e.x2) > 210 && e.y1 < 260 && std::max(e.y1, e.y2) >= 210)
+        << "drawn over the box at " << e.x1 << "," << e.y1;
+  EXPECT_EQ(Editor().EditorMode, 8);
+
+  canvas.Clear();
+  Press('9');
+  Press(vk::Return);  // the box closes: the sheet is drawn for the new costs
+  EXPECT_EQ(Editor().EditorMode, 1);
+  EXPECT_EQ(Editor().CursorCell, 11);
+  EXPECT_EQ(SheetModel().Lines.SheetParams[1][0], 29);
+  bool sum_drawn = false;
+  for (const auto& e : canvas.Entries())
+    sum_drawn = sum_drawn || (e.op == RecordingCanvas::Op::Text && e.x1 == 195 && e.y1 == 12 * 20 - 2);
+  EXPECT_TRUE(sum_drawn);  // line 20's sum, under the box, drawn again
 }
 
 TEST_F(SettingsDialogTest, AFullTableTakesNoHundredAndFirstEntry) {

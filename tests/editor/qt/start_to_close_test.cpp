@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QRect>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -150,6 +151,19 @@ TEST_F(StartToCloseTest, SavedWithF2AndClosedWithEscTheNextRunStartsWhereThisOne
   EXPECT_EQ(SheetModel().Lines.SheetParams[2][1], 49);  // 4, then the 9 typed
   EXPECT_EQ(Editor().CursorCell, cursor);
   EXPECT_EQ(form->pos(), QPoint(120, 70));
+}
+
+// The demo's first run shows the map window beside the sheet; the notebook,
+// once Ctrl+F5 shows it, must not cover the map's coordinate boxes.
+TEST_F(StartToCloseTest, TheDemoPlacesTheNotebookBelowTheMapWindow) {
+  const IniProfile ini = IniProfile::Parse(dir.Read("vorda40.ini"));
+  const QRect map(ini.ReadInteger("UL Map Options", "PosLeft", 0), ini.ReadInteger("UL Map Options", "PosTop", 0),
+                  520, 434 + 40);  // its fixed client area, a title bar and borders
+  const QRect notes(ini.ReadInteger("UL Notes Options", "PosLeft", 0),
+                    ini.ReadInteger("UL Notes Options", "PosTop", 0), ini.ReadInteger("UL Notes Options", "Width", 0),
+                    ini.ReadInteger("UL Notes Options", "Height", 0));
+  EXPECT_FALSE(map.intersects(notes)) << notes.top();
+  EXPECT_LE(notes.bottom(), 1024 - 40);  // on a 1280 x 1024 screen, with room for a title bar
 }
 
 }  // namespace
