@@ -493,6 +493,15 @@ TEST_F(SheetFilesTest, DamagedSheetsAreRefusedWithAMessage) {
        "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi2.ul"_w},
       {"kezi3.ul", with(kGolden20, "|     -12", "|    1000"),
        "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi3.ul"_w},
+      // Typed further right than its column: the digits past it are no VP column.
+      {"kezi4.ul", with(kGolden20, "|     -12", "|     12345"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi4.ul"_w},
+      {"kezi5.ul", with(kGolden20, "|     -12", "|       -1000"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi5.ul"_w},
+      {"kezi6.ul", with(kGolden20, "|     -12", "|        1234"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi6.ul"_w},
+      {"kezi7.ul", with(kGolden20, "|     -12", "|       -12"),
+       "A fájl 5. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: kezi7.ul"_w},
       // A parameter wider than its field pushes the TVP column.
       {"param.ul", with(kGolden20, "1      2      3   ", "100000  2      3   "),
        "A fájl 1. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: param.ul"_w},
@@ -527,6 +536,26 @@ TEST_F(SheetFilesTest, AWideLineTvpReadsBackWhole) {
   ASSERT_TRUE(LoadSheet(dir.path(), "1234-0000.ul"));
   EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 1600000);
   EXPECT_EQ(SheetModel().Lines.SheetTvpManual[1], -7);
+}
+
+// The VP column follows the manual TVP without a blank of its own: a VP as wide
+// as its column, or wider, adjoins the manual value and still reads back.
+TEST_F(SheetFilesTest, ManualTvpsReadBackBesideWideResourceColumns) {
+  SheetModel().Header.KSZ = "1234";
+  const struct Case {
+    std::int32_t manual, vp, pp;
+  } cases[] = {{-999, 1199988, 0}, {999, -1199988, 123456}, {-5, 1000000, -99999}, {0, 2147483647, 0}};
+  for (int l = 1; l <= 4; ++l) {
+    const Case& k = cases[l - 1];
+    SetLine(l, "VAR", 1, 1, 1, 30, k.manual);
+    SheetModel().Lines.SheetVp[static_cast<std::size_t>(l)] = k.vp;
+    SheetModel().Lines.SheetPp[static_cast<std::size_t>(l)] = k.pp;
+  }
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  ResetSheetModel();
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0000.ul")) << boxes.shown.size();
+  for (int l = 1; l <= 4; ++l) EXPECT_EQ(SheetModel().Lines.SheetTvpManual[static_cast<std::size_t>(l)], cases[l - 1].manual) << l;
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 // A turn that cannot be one reads as no number, so saving the loaded sheet
