@@ -188,8 +188,9 @@ class SheetLines {
 
 // The turn as the sheet shows it (the digits before the first other
 // character). A value that cannot be a turn, such as a negative one or one of
-// more than four digits, counts as no number.
-std::int32_t TurnNumber(std::string_view text) {
+// more than four digits, counts as no number. (The status line reads a turn
+// its own way; a sheet file's name and line 4 use this one.)
+std::int32_t SheetTurnNumber(std::string_view text) {
   const std::int32_t turn = LeadingNumber(text);
   return turn < 0 || turn > 9999 ? 0 : turn;
 }
@@ -304,7 +305,7 @@ ReadFault ParseSheet(std::string_view bytes, ReadSheet& out) {
   out.ksz = CharacterNumber(Columns(line4, 7, 4));
   std::string_view turn = Columns(line4, w == 5 ? 37 : 35);
   turn.remove_suffix(std::min<std::size_t>(2, turn.size()));
-  out.ford = PadTurn(std::to_string(TurnNumber(turn)));
+  out.ford = PadTurn(std::to_string(SheetTurnNumber(turn)));
 
   for (int k = 0; k < 3; ++k)
     if (!in.Next(line)) return ReadFault::Truncated;
@@ -382,7 +383,7 @@ bool WriteSheetForm(const std::string& dir) {
     if (!sheet.Lines.SheetCodes[static_cast<std::size_t>(l)].empty()) sheet.Sheet40Lines = true;
   // The header in the form a load gives it back, so that saving a loaded
   // sheet again writes the same name and bytes.
-  h.FORD = PadTurn(std::to_string(TurnNumber(h.FORD)));
+  h.FORD = PadTurn(std::to_string(SheetTurnNumber(h.FORD)));
   h.KSZ = CharacterNumber(h.KSZ);
 
   const std::string name = h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "") + ".ul";

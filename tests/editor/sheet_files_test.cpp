@@ -580,6 +580,26 @@ TEST_F(SheetFilesTest, ATurnThatCannotBeOneReadsAsZero) {
   EXPECT_EQ(Program().RecentSheets[1], "1234-0000.ul");
 }
 
+// A turn held as text (an e-mail order file keeps it so) is saved as the
+// sheet's reader reads it, and the saved sheet saves again under the same name.
+TEST_F(SheetFilesTest, ATurnIsSavedAsTheSheetReadsIt) {
+  const struct Case {
+    const char* ford;
+    const char* name;
+  } cases[] = {{"-005", "1234-0000.ul"}, {"5x", "1234-0005.ul"}, {" 12", "1234-0012.ul"}, {"+7", "1234-0007.ul"}};
+  for (const Case& k : cases) {
+    SheetModel().Header.KSZ = "1234";
+    SheetModel().Header.FORD = k.ford;
+    ASSERT_TRUE(WriteSheetForm(dir.path())) << k.ford;
+    EXPECT_EQ(Program().RecentSheets[1], k.name) << k.ford;
+    const std::string first = dir.Read(k.name);
+    ASSERT_TRUE(LoadSheet(dir.path(), k.name)) << k.ford;
+    ASSERT_TRUE(WriteSheetForm(dir.path())) << k.ford;
+    EXPECT_EQ(Program().RecentSheets[1], k.name) << k.ford;
+    EXPECT_EQ(dir.Read(k.name), first) << k.ford;
+  }
+}
+
 // A sheet without a (whole) character number is the no-character sheet, and a
 // short one is kept in the form beallit.cfg keeps it: start after start, the
 // same sheet finds its one entry again.
