@@ -188,8 +188,9 @@ class SheetLines {
 
 // The turn as the sheet shows it (the digits before the first other
 // character). A value that cannot be a turn, such as a negative one or one of
-// more than four digits, counts as no number.
-std::int32_t TurnNumber(std::string_view text) {
+// more than four digits, counts as no number. (The status line reads a turn
+// its own way; a sheet file's name and line 4 use this one.)
+std::int32_t SheetTurnNumber(std::string_view text) {
   const std::int32_t turn = LeadingNumber(text);
   return turn < 0 || turn > 9999 ? 0 : turn;
 }
@@ -244,11 +245,34 @@ ReadFault ParseOrderLine(std::string_view line, int l, std::size_t w, ReadSheet&
   if (code == "EF  " && p[0] != 0)
     out.ef_factor = static_cast<std::uint8_t>(std::int64_t{out.lines.SheetTvp[i]} / p[0]);
 
-  // The manual TVP: seven columns after " ¦ | ". A value that does not fit them
-  // (only a hand-edited file can hold one) would read as another number.
+  // The manual TVP: right-aligned in the seven columns after " ¦ | ". A value
+  // that does not fit them (only a hand-edited file can hold one) would read as
+  // another number.
   std::string_view manual = Columns(line, second_bar + 4, 7);
-  while (!manual.empty() && manual.front() == ' ') manual.remove_prefix(1);
-  const std::int32_t value = LeadingNumber(manual.substr(0, manual.find(' ')));
+  const std::size_t start = manual.find_first_not_of(' ');
+  const auto fault_of = [&line](std::size_t from) {
+    const std::int32_t whole = LeadingNumber(line.substr(from, line.find(' ', from) - from));
+    return whole < -kManualTvpLimit || whole > kManualTvpLimit ? ReadFault::ManualTvp : ReadFault::Misaligned;
+  };
+  if (start == std::string_view::npos) {
+    // The writer puts even a 0 in the column's last place: a number right
+    // after an empty column is the manual value pushed out of it.
+    const std::size_t after = second_bar + 3 + 7;
+    if (after < line.size() && line[after] != ' ') return fault_of(after);
+    out.lines.SheetTvpManual[i] = 0;
+    return ReadFault::None;
+  }
+  // The VP column (seven wide, wider for a large value) follows with no blank
+  // of its own, so the number may run on past the manual column only when at
+  // least a whole VP column adjoins it. Anything shorter running on is the
+  // manual value itself, typed wider or further right than its column:
+  // "     12345" must not read as 123.
+  const std::size_t from = second_bar + 3 + start;  // 0-based, the number's first byte
+  const std::size_t run = std::min(line.find(' ', from), line.size()) - from;
+  const std::size_t run_end = start + run;  // within the manual column, 7 when it ends there
+  const std::string_view number = manual.substr(start, run_end <= 7 ? run : 7 - start);
+  const std::int32_t value = LeadingNumber(number);
+  if (run_end > 7 && run_end < 7 + 7) return fault_of(from);
   if (value < -kManualTvpLimit || value > kManualTvpLimit) return ReadFault::ManualTvp;
   out.lines.SheetTvpManual[i] = value;
   return ReadFault::None;
@@ -281,7 +305,7 @@ ReadFault ParseSheet(std::string_view bytes, ReadSheet& out) {
   out.ksz = CharacterNumber(Columns(line4, 7, 4));
   std::string_view turn = Columns(line4, w == 5 ? 37 : 35);
   turn.remove_suffix(std::min<std::size_t>(2, turn.size()));
-  out.ford = PadTurn(std::to_string(TurnNumber(turn)));
+  out.ford = PadTurn(std::to_string(SheetTurnNumber(turn)));
 
   for (int k = 0; k < 3; ++k)
     if (!in.Next(line)) return ReadFault::Truncated;
@@ -359,7 +383,7 @@ bool WriteSheetForm(const std::string& dir) {
     if (!sheet.Lines.SheetCodes[static_cast<std::size_t>(l)].empty()) sheet.Sheet40Lines = true;
   // The header in the form a load gives it back, so that saving a loaded
   // sheet again writes the same name and bytes.
-  h.FORD = PadTurn(std::to_string(TurnNumber(h.FORD)));
+  h.FORD = PadTurn(std::to_string(SheetTurnNumber(h.FORD)));
   h.KSZ = CharacterNumber(h.KSZ);
 
   const std::string name = h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "") + ".ul";

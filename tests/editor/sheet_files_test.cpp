@@ -493,6 +493,15 @@ TEST_F(SheetFilesTest, DamagedSheetsAreRefusedWithAMessage) {
        "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi2.ul"_w},
       {"kezi3.ul", with(kGolden20, "|     -12", "|    1000"),
        "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi3.ul"_w},
+      // Typed further right than its column: the digits past it are no VP column.
+      {"kezi4.ul", with(kGolden20, "|     -12", "|     12345"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi4.ul"_w},
+      {"kezi5.ul", with(kGolden20, "|     -12", "|       -1000"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi5.ul"_w},
+      {"kezi6.ul", with(kGolden20, "|     -12", "|        1234"),
+       "A fájl 5. sorában a kézi TVP nem fér a -999..999 tartományba, nem tölthető be: kezi6.ul"_w},
+      {"kezi7.ul", with(kGolden20, "|     -12", "|       -12"),
+       "A fájl 5. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: kezi7.ul"_w},
       // A parameter wider than its field pushes the TVP column.
       {"param.ul", with(kGolden20, "1      2      3   ", "100000  2      3   "),
        "A fájl 1. sorának oszlopai elcsúsztak (például más kódolással mentették el újra), nem tölthető be: param.ul"_w},
@@ -529,6 +538,26 @@ TEST_F(SheetFilesTest, AWideLineTvpReadsBackWhole) {
   EXPECT_EQ(SheetModel().Lines.SheetTvpManual[1], -7);
 }
 
+// The VP column follows the manual TVP without a blank of its own: a VP as wide
+// as its column, or wider, adjoins the manual value and still reads back.
+TEST_F(SheetFilesTest, ManualTvpsReadBackBesideWideResourceColumns) {
+  SheetModel().Header.KSZ = "1234";
+  const struct Case {
+    std::int32_t manual, vp, pp;
+  } cases[] = {{-999, 1199988, 0}, {999, -1199988, 123456}, {-5, 1000000, -99999}, {0, 2147483647, 0}};
+  for (int l = 1; l <= 4; ++l) {
+    const Case& k = cases[l - 1];
+    SetLine(l, "VAR", 1, 1, 1, 30, k.manual);
+    SheetModel().Lines.SheetVp[static_cast<std::size_t>(l)] = k.vp;
+    SheetModel().Lines.SheetPp[static_cast<std::size_t>(l)] = k.pp;
+  }
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  ResetSheetModel();
+  ASSERT_TRUE(LoadSheet(dir.path(), "1234-0000.ul")) << boxes.shown.size();
+  for (int l = 1; l <= 4; ++l) EXPECT_EQ(SheetModel().Lines.SheetTvpManual[static_cast<std::size_t>(l)], cases[l - 1].manual) << l;
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 // A turn that cannot be one reads as no number, so saving the loaded sheet
 // again keeps one name; the writer puts any turn in that same form.
 TEST_F(SheetFilesTest, ATurnThatCannotBeOneReadsAsZero) {
@@ -549,6 +578,26 @@ TEST_F(SheetFilesTest, ATurnThatCannotBeOneReadsAsZero) {
   ASSERT_TRUE(WriteSheetForm(dir.path()));
   EXPECT_EQ(SheetModel().Header.FORD, "0000");
   EXPECT_EQ(Program().RecentSheets[1], "1234-0000.ul");
+}
+
+// A turn held as text (an e-mail order file keeps it so) is saved as the
+// sheet's reader reads it, and the saved sheet saves again under the same name.
+TEST_F(SheetFilesTest, ATurnIsSavedAsTheSheetReadsIt) {
+  const struct Case {
+    const char* ford;
+    const char* name;
+  } cases[] = {{"-005", "1234-0000.ul"}, {"5x", "1234-0005.ul"}, {" 12", "1234-0012.ul"}, {"+7", "1234-0007.ul"}};
+  for (const Case& k : cases) {
+    SheetModel().Header.KSZ = "1234";
+    SheetModel().Header.FORD = k.ford;
+    ASSERT_TRUE(WriteSheetForm(dir.path())) << k.ford;
+    EXPECT_EQ(Program().RecentSheets[1], k.name) << k.ford;
+    const std::string first = dir.Read(k.name);
+    ASSERT_TRUE(LoadSheet(dir.path(), k.name)) << k.ford;
+    ASSERT_TRUE(WriteSheetForm(dir.path())) << k.ford;
+    EXPECT_EQ(Program().RecentSheets[1], k.name) << k.ford;
+    EXPECT_EQ(dir.Read(k.name), first) << k.ford;
+  }
 }
 
 // A sheet without a (whole) character number is the no-character sheet, and a
