@@ -9,23 +9,13 @@
 #include "map/map_view.h"
 #include "orders/move_replay.h"
 #include "orders/orders_state.h"
-#include "support/state_reset.h"
+#include "map_state_fixture.h"
 
 namespace vorda {
 namespace {
 
-class MapControlsTest : public testing::FreshState {
+class MapControlsTest : public testing::MapStateTest {
  protected:
-  void SetUp() override {
-    testing::FreshState::SetUp();
-    ResetEditorState();
-    ResetMapView();
-  }
-  void TearDown() override {
-    ResetMapView();
-    ResetEditorState();
-    testing::FreshState::TearDown();
-  }
   static TStartCoords& Coords() { return Orders().StartCoords; }
 };
 

@@ -11,24 +11,13 @@
 #include "editor/editor_state.h"
 #include "orders/orders_state.h"
 #include "platform/win1250.h"
-#include "support/state_reset.h"
+#include "map_state_fixture.h"
 
 namespace vorda {
 namespace {
 
-class MapViewTest : public testing::FreshState {
+class MapViewTest : public testing::MapStateTest {
  protected:
-  void SetUp() override {
-    testing::FreshState::SetUp();
-    ResetEditorState();
-    ResetMapView();
-  }
-  void TearDown() override {
-    ResetMapView();
-    ResetEditorState();
-    testing::FreshState::TearDown();
-  }
-
   static MapCell& Cell(int x, int y) { return MapModel().MapGrid->Cells[x][y]; }
   static void StartAt(int x, int y) {
     Orders().StartCoords.StartX = x;

@@ -15,25 +15,15 @@
 #include "map/map_view.h"
 #include "orders/orders_state.h"
 #include "platform/win1250.h"
-#include "support/state_reset.h"
+#include "map_state_fixture.h"
 
 namespace vorda {
 namespace {
 
 constexpr std::uint8_t kReturnGround = 6;
 
-class SheetSteppingTest : public testing::FreshState {
+class SheetSteppingTest : public testing::MapStateTest {
  protected:
-  void SetUp() override {
-    testing::FreshState::SetUp();
-    ResetEditorState();
-    ResetMapView();
-  }
-  void TearDown() override {
-    ResetMapView();
-    ResetEditorState();
-    testing::FreshState::TearDown();
-  }
 
   // Every square around (cx, cy) tells where it lies: its first feature's
   // number is its x, its second's its y, and both have names.
