@@ -3,9 +3,16 @@
 // (Esc and the closing commands), the map window is refreshed, asked whether it
 // is visible, or shown. Each window fills in its part when it is created; an
 // empty entry means the window does not exist, and asking it does nothing.
+#include <cstdint>
 #include <functional>
 
 namespace vorda {
+
+// Where a window stands on the screen: its frame's left and top, its inner
+// width and height, as the window system gives them.
+struct WindowPlace {
+  std::int32_t Left = 0, Top = 0, Width = 0, Height = 0;
+};
 
 struct WindowLinks {
   std::function<void()> OnCloseMain;
@@ -15,6 +22,10 @@ struct WindowLinks {
   std::function<void(bool force)> OnRefreshMap;
   // Enables and shows the map window with its grid on column 2, row 2.
   std::function<void()> OnShowMap;
+  // Where the map window and the notebook stand now; read once, at close, so
+  // that the ini file gets the windows' own places.
+  std::function<WindowPlace()> OnMapPlace;
+  std::function<WindowPlace()> OnNotebookPlace;
 
   // The dialogs and small windows, each filled in by its window when it is
   // created: the e-mail order dialog, the sending dialog, the settings window,
