@@ -65,10 +65,7 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   BuildMainMenu();
   resize(kSheetWidth, kSheetHeight + menu_bar_->sizeHint().height());
 
-  // Whenever the program becomes the active one, the sheet comes to the front.
-  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state == Qt::ApplicationActive) raise();
-  });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TForm1::AppBringToFront);
 
   auto& program = Program();
   const QString folder = program_dir.isEmpty() ? QCoreApplication::applicationDirPath() : program_dir;
@@ -167,6 +164,10 @@ void TForm1::BuildRecentMenu() {
       update();
     });
   }
+}
+
+void TForm1::AppBringToFront(Qt::ApplicationState state) {
+  if (state == Qt::ApplicationActive) raise();
 }
 
 void TForm1::FormActivate() {

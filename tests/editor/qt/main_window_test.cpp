@@ -196,6 +196,49 @@ TEST_F(MainWindowTest, AnErrorInAKeyIsShownAndTheWindowGoesOn) {
   EXPECT_EQ(SheetModel().Lines.SheetCodes[1], "A");
 }
 
+// Counts the times a window was brought to the front.
+class RaiseCounter : public QObject {
+ public:
+  int raised = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::ZOrderChange) ++raised;
+    return QObject::eventFilter(watched, e);
+  }
+};
+
+// Whenever the program becomes the active application, the sheet comes to the
+// front, over the program's other windows too. The offscreen platform stacks no
+// windows: there the test sees the window brought up; on an X server (an entry
+// of its own in the test list) it also sees it on top.
+TEST_F(MainWindowTest, TheSheetComesToTheFrontWhenTheProgramIsActivated) {
+  Open();
+  QWidget other(nullptr, Qt::Window);
+  other.setGeometry(form->geometry());
+  other.show();
+  other.raise();
+  const QPoint middle = form->geometry().center();
+  const bool stacks = QGuiApplication::platformName() != "offscreen";
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  if (stacks) {
+    ASSERT_EQ(QGuiApplication::topLevelAt(middle), other.windowHandle());
+  }
+
+  RaiseCounter counter;
+  form->installEventFilter(&counter);
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  emit qApp->applicationStateChanged(Qt::ApplicationHidden);
+  EXPECT_EQ(counter.raised, 0);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_EQ(counter.raised, 1);
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  if (stacks) {
+    EXPECT_EQ(QGuiApplication::topLevelAt(middle), form->windowHandle());
+  }
+  form->removeEventFilter(&counter);
+}
+
 TEST_F(MainWindowTest, EscClosesTheWindow) {
   Open();
   ASSERT_TRUE(form->isVisible());
