@@ -2,9 +2,12 @@
 // What the editor asks of windows that it does not own: the main window closes
 // (Esc and the closing commands), the map window is refreshed, asked whether it
 // is visible, or shown. Each window fills in its part when it is created; an
-// empty entry means the window does not exist, and asking it does nothing.
+// empty entry means the window does not exist, and asking it does nothing. The
+// editor stands below the map, the mail and the encyclopedia: it reaches them
+// only through these links.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace vorda {
 
@@ -38,6 +41,9 @@ struct WindowLinks {
   std::function<void()> OnShowComparison;
   std::function<void()> OnShowNotebook;
   std::function<void()> OnLookupEncyclopedia;
+  // The settings window chose another encyclopedia folder: the encyclopedia
+  // finds how the TEXT.DTA there is packed (none there: plain).
+  std::function<void(const std::string& folder)> OnEncyclopediaFolderChanged;
 
   // The notebook follows the sheet while it is shown; each entry does nothing
   // while the notebook is hidden. Save writes the open notebook under the
@@ -69,6 +75,9 @@ struct WindowLinks {
   void ShowComparison() const { Call(OnShowComparison); }
   void ShowNotebook() const { Call(OnShowNotebook); }
   void LookupEncyclopedia() const { Call(OnLookupEncyclopedia); }
+  void EncyclopediaFolderChanged(const std::string& folder) const {
+    if (OnEncyclopediaFolderChanged) OnEncyclopediaFolderChanged(folder);
+  }
   bool NotebookSave() const { return !OnNotebookSave || OnNotebookSave(); }
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }
