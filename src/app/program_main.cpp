@@ -15,6 +15,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_translation.h"
 #include "platform/win1250.h"
 
 namespace vorda {
@@ -25,6 +26,9 @@ int ProgramMain(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
   QApplication app(argc, argv);
+  // Qt's own buttons and file dialog in Hungarian like the rest (English when
+  // Qt's translation is not installed).
+  InstallQtHungarian();
   const std::string title = "Vorda40 UL tervező program"_w;
   QApplication::setApplicationName(ToQString(title));
   // The program ends with its main window, whatever other windows are shown.
