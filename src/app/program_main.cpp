@@ -12,6 +12,7 @@
 #include "map/qt/map_window.h"
 #include "map/qt/picture_store.h"
 #include "platform/message_box.h"
+#include "platform/qt/desktop_scale.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
@@ -21,10 +22,7 @@
 namespace vorda {
 
 int ProgramMain(int argc, char** argv) {
-  // The sheet is drawn pixel by pixel for 96 dots per inch: Qt must not scale
-  // the window on a screen of more; the window uses its smaller font there.
-  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
+  UseWholeDesktopScale();
   QApplication app(argc, argv);
   // Qt's own buttons and file dialog in Hungarian like the rest (English when
   // Qt's translation is not installed).

@@ -73,7 +73,9 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   if (program.ProgramDir.empty() || program.ProgramDir.back() != '/') program.ProgramDir += '/';
 
   // Screens of more than 96 pixels per inch get the smaller font, and the
-  // texts on the grid move up a pixel.
+  // texts on the grid move up a pixel. The pixels per inch are those left after
+  // the desktop's whole scale factor: 192 gives 96 (the normal font, every pixel
+  // doubled), 240 gives 120.
   auto& ed = Editor();
   ed.LargeFontOffset = 0;
   const int ppi = logicalDpiX();
