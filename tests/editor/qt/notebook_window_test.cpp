@@ -20,13 +20,24 @@
 namespace vorda {
 namespace {
 
-TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
-  testing::ResetAllState();
-  ResetWindowLinks();
-  ResetNotebook();
-  ResetProgramState();
+class NotebookWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Reset();
+    Program().ProgramDir = dir.path() + "/";
+  }
+  void TearDown() override { Reset(); }
+  static void Reset() {
+    testing::ResetAllState();
+    ResetWindowLinks();
+    ResetNotebook();
+    ResetProgramState();
+  }
+
   testing::TempDir dir;
-  Program().ProgramDir = dir.path() + "/";
+};
+
+TEST_F(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
   LoadCharacterTable("1234 Gorbul\r\n");
   SheetModel().Header.KSZ = "1234";
   std::filesystem::create_directory(dir.path() + "/notesz");
@@ -57,20 +68,11 @@ TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
     form.Memo()->appendPlainText(ToQString("Utolsó"_w));
   }
   EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\nUtolsó\r\n"_w);
-  ResetNotebook();
-  ResetProgramState();
-  testing::ResetAllState();
 }
 
 // The ini file gets the notebook's own place and size, read when the program
 // closes, and the next run puts it there again.
-TEST(NotebookWindow, ItsPlaceAndSizeAreReadAtCloseAndHoldFromRunToRun) {
-  testing::ResetAllState();
-  ResetWindowLinks();
-  ResetNotebook();
-  ResetProgramState();
-  testing::TempDir dir;
-  Program().ProgramDir = dir.path() + "/";
+TEST_F(NotebookWindow, ItsPlaceAndSizeAreReadAtCloseAndHoldFromRunToRun) {
   FileIniStorage ini(dir.path() + "/vorda40.ini");
   auto form = std::make_unique<TForm9>();
   form->move(700, 10);
@@ -98,9 +100,6 @@ TEST(NotebookWindow, ItsPlaceAndSizeAreReadAtCloseAndHoldFromRunToRun) {
     EXPECT_EQ(form->pos(), QPoint(700, 10)) << run;
   }
   form.reset();
-  ResetNotebook();
-  ResetProgramState();
-  testing::ResetAllState();
 }
 
 }  // namespace

@@ -7,32 +7,17 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTranslator>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/win1250.h"
+#include "support/qt/modal_dialog.h"
 #include "support/temp_dir.h"
 
 namespace vorda {
 namespace {
-
-// Runs `answer` on the application's modal dialog of type T once it is up.
-template <typename T>
-void WhenUp(std::function<void(T&)> answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(*dialog);
-  });
-  timer->start(10);
-}
 
 QString Artefact(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }
 
@@ -66,7 +51,7 @@ TEST(QtTranslation, QtsOwnButtonsAndFileDialogReadInHungarian) {
   // The program's question: its own text as it was, Qt's buttons in Hungarian.
   QtMessageBoxes boxes("Vorda40 UL tervező program"_w);
   QStringList asked;
-  WhenUp<QMessageBox>([&](QMessageBox& box) {
+  testing::WhenModalIsUp<QMessageBox>([&](QMessageBox& box) {
     asked << box.text();
     for (QAbstractButton* b : box.buttons()) asked << b->text();
     EXPECT_TRUE(box.grab().save(Artefact("message_box_hungarian.png")));
@@ -78,7 +63,7 @@ TEST(QtTranslation, QtsOwnButtonsAndFileDialogReadInHungarian) {
   // The open-file dialog as the program shows it.
   testing::TempDir dir;
   QtDesktop desktop;
-  WhenUp<QFileDialog>([](QFileDialog& d) {
+  testing::WhenModalIsUp<QFileDialog>([](QFileDialog& d) {
     EXPECT_TRUE(d.grab().save(Artefact("file_dialog_hungarian.png")));
     d.reject();
   });
