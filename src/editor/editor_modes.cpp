@@ -80,12 +80,7 @@ void FormKeyDown(std::uint16_t& key, ShiftState shift) {
       }
       if (mode != 1 && ed.EditorMode == 1 && g_modes.RedrawAfterPopup) {
         g_modes.RedrawAfterPopup = false;
-        // The redraw sweeps the cursor over every cell; it goes back to the
-        // cell it stood on.
-        const std::uint16_t cursor = ed.CursorCell;
-        RedrawSheet();
-        MoveCursor(cursor);
-        UpdateStatusLine(1);
+        RedrawSheetInPlace();
       }
     }
   }

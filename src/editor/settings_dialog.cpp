@@ -9,7 +9,7 @@
 #include "editor/editor_modes.h"
 #include "editor/program_state.h"
 #include "editor/sheet_screen.h"
-#include "encyclopedia/text_unpack.h"
+#include "editor/window_links.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -93,7 +93,7 @@ void ChooseEncyclopediaFolder(std::string_view chosen_file) {
   const bool changed = folder != lexor;
   lexor = folder;
   if (!changed) return;
-  DetectEncyclopediaTextMode(folder);
+  Windows().EncyclopediaFolderChanged(folder);
 }
 
 void ChooseReportFolder(std::string_view chosen_file) { Program().Options.Fordulo = FolderOfChosenFile(chosen_file); }

@@ -46,7 +46,8 @@ bool KeepFolderSetting(std::string& folder);
 
 // The folder pickers: each stores its folder in the options at once. A new map
 // folder loads its MAP.DAT and then its SF_MAP.LST when they are there; a new
-// encyclopedia folder detects the packing of its TEXT.DTA (none there: 0).
+// encyclopedia folder has the encyclopedia detect the packing of its TEXT.DTA
+// (through the window links; none there: plain).
 void ChooseMapFolder(std::string_view chosen_file);
 void ChooseEncyclopediaFolder(std::string_view chosen_file);
 void ChooseReportFolder(std::string_view chosen_file);

@@ -213,6 +213,15 @@ void RedrawSheet() {
   }
 }
 
+void RedrawSheetInPlace() {
+  // The redraw sweeps the cursor over every cell; it goes back to the cell it
+  // stood on.
+  const std::uint16_t cursor = Editor().CursorCell;
+  RedrawSheet();
+  MoveCursor(cursor);
+  UpdateStatusLine(1);
+}
+
 void SweepLineCells(int line) {
   for (int column = 0; column <= 3; ++column) SetCursorPlain(10 * line + column);
 }

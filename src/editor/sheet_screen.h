@@ -26,6 +26,11 @@ void DrawSheetFrame();
 // cursor on cell 403 undrawn; callers finish with MoveCursor.
 void RedrawSheet();
 
+// The sheet drawn again where it stands: every line (RedrawSheet), the cursor
+// back on its cell, and the status line in full. For what changes the sheet
+// behind the editor's back (a popup that closed, a file written).
+void RedrawSheetInPlace();
+
 // Draws the cell at the current CursorCell plain, then stores `pos` as the
 // cursor without drawing it.
 void SetCursorPlain(int pos);

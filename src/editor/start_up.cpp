@@ -272,6 +272,18 @@ bool ShutDown(IniStorage& ini) {
   const auto& ed = Editor();
   const auto& h = SheetModel().Header;
   if (Windows().OnMapVisible) o.ShowMap = Windows().MapVisible();
+  if (const auto& map = Windows().OnMapPlace) {
+    const WindowPlace at = map();
+    o.MapLeft = at.Left;
+    o.MapTop = at.Top;
+  }
+  if (const auto& notes = Windows().OnNotebookPlace) {
+    const WindowPlace at = notes();
+    o.NotesLeft = at.Left;
+    o.NotesTop = at.Top;
+    o.NotesWidth = at.Width;
+    o.NotesHeight = at.Height;
+  }
   o.CurrentUL = (h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "")).substr(0, kSheetNameLength);
   o.Active = ed.CursorCell;
   o.Description = ed.ResourceView ? 1 : 0;

@@ -71,7 +71,8 @@ enum class CloseAnswer {
 };
 CloseAnswer AskToClose();
 
-// Writes the ini file (with the main window's place already in Options), the
+// Writes the ini file (with the main window's place already in Options; the
+// map window's and the notebook's places are read from their links), the
 // account and settings files and the notebook shown. Every write replaces its
 // file in one step; when one fails it is reported and the result is false, so
 // that the window stays open and nothing is lost.

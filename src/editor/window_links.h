@@ -2,10 +2,20 @@
 // What the editor asks of windows that it does not own: the main window closes
 // (Esc and the closing commands), the map window is refreshed, asked whether it
 // is visible, or shown. Each window fills in its part when it is created; an
-// empty entry means the window does not exist, and asking it does nothing.
+// empty entry means the window does not exist, and asking it does nothing. The
+// editor stands below the map, the mail and the encyclopedia: it reaches them
+// only through these links.
+#include <cstdint>
 #include <functional>
+#include <string>
 
 namespace vorda {
+
+// Where a window stands on the screen: its frame's left and top, its inner
+// width and height, as the window system gives them.
+struct WindowPlace {
+  std::int32_t Left = 0, Top = 0, Width = 0, Height = 0;
+};
 
 struct WindowLinks {
   std::function<void()> OnCloseMain;
@@ -15,6 +25,10 @@ struct WindowLinks {
   std::function<void(bool force)> OnRefreshMap;
   // Enables and shows the map window with its grid on column 2, row 2.
   std::function<void()> OnShowMap;
+  // Where the map window and the notebook stand now; read once, at close, so
+  // that the ini file gets the windows' own places.
+  std::function<WindowPlace()> OnMapPlace;
+  std::function<WindowPlace()> OnNotebookPlace;
 
   // The dialogs and small windows, each filled in by its window when it is
   // created: the e-mail order dialog, the sending dialog, the settings window,
@@ -27,6 +41,9 @@ struct WindowLinks {
   std::function<void()> OnShowComparison;
   std::function<void()> OnShowNotebook;
   std::function<void()> OnLookupEncyclopedia;
+  // The settings window chose another encyclopedia folder: the encyclopedia
+  // finds how the TEXT.DTA there is packed (none there: plain).
+  std::function<void(const std::string& folder)> OnEncyclopediaFolderChanged;
 
   // The notebook follows the sheet while it is shown; each entry does nothing
   // while the notebook is hidden. Save writes the open notebook under the
@@ -58,6 +75,9 @@ struct WindowLinks {
   void ShowComparison() const { Call(OnShowComparison); }
   void ShowNotebook() const { Call(OnShowNotebook); }
   void LookupEncyclopedia() const { Call(OnLookupEncyclopedia); }
+  void EncyclopediaFolderChanged(const std::string& folder) const {
+    if (OnEncyclopediaFolderChanged) OnEncyclopediaFolderChanged(folder);
+  }
   bool NotebookSave() const { return !OnNotebookSave || OnNotebookSave(); }
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }

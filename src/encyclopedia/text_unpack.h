@@ -82,8 +82,8 @@ std::uint8_t TextModeOfFirstLine(std::string_view first_line);
 
 // Sets Encyclopedia().EncyclopediaTextMode for the TEXT.DTA in `folder` (found
 // whatever its case; an empty folder is the current one) and returns it: 0 when
-// there is no such file. The encyclopedia window's creation and the settings
-// window's change of folder call it.
+// there is no such file. The encyclopedia window's creation calls it, and the
+// settings window's change of folder through the link the window fills in.
 std::uint8_t DetectEncyclopediaTextMode(std::string_view folder);
 
 }  // namespace vorda

@@ -12,6 +12,7 @@
 #include "editor/editor_state.h"
 #include "editor/email_sheet_files.h"
 #include "editor/sheet_files.h"
+#include "editor/sheet_screen.h"
 #include "editor/sheet_totals.h"
 #include "mail/emv_file.h"
 #include "platform/files.h"
@@ -259,6 +260,8 @@ bool Ments1Click(const std::string& dir) {
     return false;
   }
   Editor().SheetModified = false;
+  UpperCaseSheetCodes(sheet);
+  RedrawSheetInPlace();
   StoreAccount();
   return true;
 }

@@ -56,8 +56,10 @@ void EmailCheckBoxClick(int box);
 void SetEmailCheckBox(int box, bool checked);
 
 // F2: checks, saves the ".UL" and the ".emv" into `dir` and stores the account.
-// True when everything was written (the dialog then closes); false when a
-// check failed or a file could not be written (a message says why).
+// True when everything was written (the dialog then closes): the codes are then
+// upper case in all 40 lines and the sheet is drawn again. False when a check
+// failed or a file could not be written (a message says why); the codes keep
+// their case.
 bool Ments1Click(const std::string& dir);
 
 }  // namespace vorda

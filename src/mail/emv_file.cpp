@@ -48,6 +48,12 @@ void PrepareEmvSheet(SheetState& sheet) {
   if (!sheet.Sheet40Lines && h.SZLA.size() == 5 && h.SZLA[0] == '0') h.SZLA.erase(0, 1);
 }
 
+void UpperCaseSheetCodes(SheetState& sheet) {
+  for (int l = 1; l <= kSheetLines; ++l)
+    for (char& c : sheet.Lines.SheetCodes[static_cast<std::size_t>(l)])
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
 std::string EmvFileText(const SheetState& sheet, std::int32_t check_sum, bool with_queue) {
   const auto& h = sheet.Header;
   const auto& f = h.SendFlags;

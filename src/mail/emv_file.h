@@ -35,6 +35,11 @@ std::string EmvFileName(const SheetHeader& header);
 // 1.1 a five-digit account number that starts with "0" loses it.
 void PrepareEmvSheet(SheetState& sheet);
 
+// After the file is written: "a" to "z" become "A" to "Z" in the codes of all
+// 40 lines, as the sheet shows them (the file wants them lower case; a code
+// typed or read back in lower case is upper case from then on).
+void UpperCaseSheetCodes(SheetState& sheet);
+
 // The file's bytes. Codes are written in lower case; the sheet is not changed.
 // `with_queue`: the queued character and turn are written.
 std::string EmvFileText(const SheetState& sheet, std::int32_t check_sum, bool with_queue);

@@ -12,7 +12,6 @@
 #include "editor/program_state.h"
 #include "editor/screen_fixture.h"
 #include "editor/sheet_totals.h"
-#include "encyclopedia/encyclopedia_state.h"
 #include "platform/message_box.h"
 #include "platform/win1250.h"
 #include "support/map_fixture.h"
@@ -90,14 +89,17 @@ TEST_F(SettingsDialogTest, ANewMapFolderLoadsItsMapOnce) {
 
   ChooseReportFolder(dir.path() + "/fordulok/1234-0011.htm");
   EXPECT_EQ(Program().Options.Fordulo, dir.path() + "/fordulok/");
-  Encyclopedia().EncyclopediaTextMode = 2;
+  // A new encyclopedia folder is handed to the encyclopedia, which tests its
+  // packing; the same folder again is not.
+  std::vector<std::string> tested;
+  Windows().OnEncyclopediaFolderChanged = [&](const std::string& folder) { tested.push_back(folder); };
   ChooseEncyclopediaFolder(dir.path() + "/Lexor/TEXT.DTA");
   EXPECT_EQ(Program().Options.Lexor, dir.path() + "/Lexor/");
-  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 0);  // detected again: no TEXT.DTA there
-  Encyclopedia().EncyclopediaTextMode = 2;
-  ChooseEncyclopediaFolder(dir.path() + "/Lexor/text.dta");  // the same folder: not detected again
-  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 2);
-  ResetEncyclopediaState();
+  ChooseEncyclopediaFolder(dir.path() + "/Lexor/text.dta");
+  EXPECT_EQ(tested, std::vector<std::string>{dir.path() + "/Lexor/"});
+  ResetWindowLinks();
+  ChooseEncyclopediaFolder(dir.path() + "/Masik/TEXT.DTA");  // no encyclopedia window: only stored
+  EXPECT_EQ(Program().Options.Lexor, dir.path() + "/Masik/");
 }
 
 TEST_F(SettingsDialogTest, OkStoresTheValuesAndRefreshesEveryLine) {

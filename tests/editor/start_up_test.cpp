@@ -139,6 +139,26 @@ TEST_F(StartUpTest, AFailedWriteAtShutDownIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(calls["notes save"], 1);
 }
 
+// The map window's and the notebook's places come from the windows as they
+// stand at close, not from what the options held before.
+TEST_F(StartUpTest, ShutDownTakesThePlacesOfTheMapAndTheNotebookFromTheWindows) {
+  auto& o = Program().Options;
+  o.MapLeft = 698;
+  o.MapTop = 8;
+  o.NotesLeft = o.NotesTop = o.NotesWidth = o.NotesHeight = 1;
+  Windows().OnMapPlace = [] { return WindowPlace{700, 10, 520, 434}; };
+  Windows().OnNotebookPlace = [] { return WindowPlace{-20, 480, 435, 300}; };
+  MemoryIniStorage ini;
+  ASSERT_TRUE(ShutDown(ini));
+  const IniProfile written = IniProfile::Parse(*ini.bytes);
+  EXPECT_EQ(written.ReadInteger("UL Map Options", "PosLeft", 0), 700);
+  EXPECT_EQ(written.ReadInteger("UL Map Options", "PosTop", 0), 10);
+  EXPECT_EQ(written.ReadInteger("UL Notes Options", "PosLeft", 0), -20);
+  EXPECT_EQ(written.ReadInteger("UL Notes Options", "PosTop", 0), 480);
+  EXPECT_EQ(written.ReadInteger("UL Notes Options", "Width", 0), 435);
+  EXPECT_EQ(written.ReadInteger("UL Notes Options", "Height", 0), 300);
+}
+
 TEST_F(StartUpTest, NotesThatCannotBeWrittenAtShutDownKeepTheWindowOpen) {
   MemoryIniStorage ini;
   Windows().OnNotebookSave = [] { return false; };

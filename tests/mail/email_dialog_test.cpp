@@ -12,6 +12,7 @@
 #include "editor/sheet_totals.h"
 #include "mail/emv_file.h"
 #include "platform/message_box.h"
+#include "platform/recording_canvas.h"
 #include "platform/win1250.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
@@ -99,7 +100,7 @@ TEST_F(EmailDialogTest, Writes20LineFileByteForByte) {
                 EmptyLines(5, 20) + Join({"UL=OFF&SZL=OFF&ELLSZ=18&KOD=UUE&Post=P"}));
   EXPECT_TRUE(Exists("1234-0012b.ul"));
   EXPECT_TRUE(boxes.shown.empty());
-  // The old form's account number stays four digits; the codes keep their case.
+  // The old form's account number stays four digits; upper-case codes stay so.
   EXPECT_EQ(h.SZLA, "1234");
   EXPECT_EQ(h.FORD, "0012");
   EXPECT_EQ(h.KOD, "KOD=UUE&");
@@ -261,6 +262,60 @@ TEST_F(EmailDialogTest, AFailedWriteKeepsTheOldFileAndTheDialogOpen) {
   EXPECT_FALSE(Ments1Click(dir.path()));
   EXPECT_EQ(Texts(), std::vector<std::string>{"Az e-mail UL fájl nem írható: 1234_0012.emv (a korábbi fájl változatlan maradt)."_w});
   EXPECT_EQ(Accounts().AccountCount, 0);
+}
+
+// The file takes the codes in lower case; the sheet has them in upper case
+// afterwards in every line, a code typed in lower case too, and shows them so at
+// once. A write that fails changes no code and draws nothing.
+TEST_F(EmailDialogTest, AfterTheWriteEveryCodeIsUpperCaseAndDrawnSo) {
+  RecordingCanvas canvas;
+  InstallSheetCanvas(&canvas);
+  ValidHeader();
+  SetLine(1, "m", 2, 0, 0);
+  SetLine(2, "Ve", 163, 1, 0);
+  SetLine(3, "\xe9q", 1, 0, 0);  // bytes past "z" keep their case
+  SetLine(21, "ab", 1, 0, 0);
+  Editor().CursorCell = 21;
+  const auto& codes = SheetModel().Lines.SheetCodes;
+
+  std::filesystem::create_directory(dir.path() + "/1234_0012.emv");
+  ASSERT_FALSE(Ments1Click(dir.path()));
+  EXPECT_EQ(codes[1], "m");
+  EXPECT_EQ(codes[2], "Ve");
+  EXPECT_EQ(codes[21], "ab");
+  for (const auto& e : canvas.Texts()) EXPECT_NE(e.text, "M");
+  std::filesystem::remove(dir.path() + "/1234_0012.emv");
+  boxes.shown.clear();
+
+  canvas.Clear();
+  ASSERT_TRUE(Ments1Click(dir.path()));
+  const std::string file = dir.Read("1234_0012.emv");
+  EXPECT_NE(file.find("C1=m&P11=2&"), std::string::npos);
+  EXPECT_NE(file.find("C2=ve&"), std::string::npos);
+  EXPECT_NE(file.find("C21=ab&"), std::string::npos);
+  EXPECT_EQ(codes[1], "M");
+  EXPECT_EQ(codes[2], "VE");
+  EXPECT_EQ(codes[3], "\xe9Q");
+  EXPECT_EQ(codes[21], "AB");
+  EXPECT_TRUE(boxes.shown.empty());
+
+  // Drawn again: the codes as they are now, the line's description that of a
+  // move, the cursor back on its cell (drawn last, highlighted).
+  const auto drawn_at = [&](int x, int y) {
+    std::string last;
+    for (const auto& e : canvas.Texts())
+      if (e.x1 == x && e.y1 == y) last = e.text;
+    return last;
+  };
+  EXPECT_EQ(drawn_at(30, 10), "M");
+  EXPECT_EQ(drawn_at(30, 22), "VE");
+  EXPECT_EQ(drawn_at(30, 250), "AB");
+  EXPECT_NE(SheetModel().Lines.SheetTexts[1].find("keletre"), std::string::npos) << SheetModel().Lines.SheetTexts[1];
+  EXPECT_EQ(Editor().CursorCell, 21);
+  const auto texts = canvas.Texts();
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.back().y1, 498);  // the status line comes last, in full
+  InstallSheetCanvas(nullptr);
 }
 
 TEST_F(EmailDialogTest, AccountLookUpFillsAndClears) {

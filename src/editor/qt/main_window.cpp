@@ -65,10 +65,7 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   BuildMainMenu();
   resize(kSheetWidth, kSheetHeight + menu_bar_->sizeHint().height());
 
-  // Whenever the program becomes the active one, the sheet comes to the front.
-  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state == Qt::ApplicationActive) raise();
-  });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TForm1::AppBringToFront);
 
   auto& program = Program();
   const QString folder = program_dir.isEmpty() ? QCoreApplication::applicationDirPath() : program_dir;
@@ -76,7 +73,9 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   if (program.ProgramDir.empty() || program.ProgramDir.back() != '/') program.ProgramDir += '/';
 
   // Screens of more than 96 pixels per inch get the smaller font, and the
-  // texts on the grid move up a pixel.
+  // texts on the grid move up a pixel. The pixels per inch are those left after
+  // the desktop's whole scale factor: 192 gives 96 (the normal font, every pixel
+  // doubled), 240 gives 120.
   auto& ed = Editor();
   ed.LargeFontOffset = 0;
   const int ppi = logicalDpiX();
@@ -167,6 +166,10 @@ void TForm1::BuildRecentMenu() {
       update();
     });
   }
+}
+
+void TForm1::AppBringToFront(Qt::ApplicationState state) {
+  if (state == Qt::ApplicationActive) raise();
 }
 
 void TForm1::FormActivate() {

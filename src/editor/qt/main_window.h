@@ -40,6 +40,10 @@ class TForm1 : public QWidget {
   // nothing.
   void FormActivate();
 
+  // The application's activation handler: whenever the program becomes the
+  // active application, the main window comes to the front.
+  void AppBringToFront(Qt::ApplicationState state);
+
  signals:
   // The close was carried out: the ini file and the other files are written.
   void Closed();

@@ -48,6 +48,7 @@ TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
     show();
     raise();
   };
+  Windows().OnNotebookPlace = [this] { return WindowPlace{x(), y(), width(), height()}; };
 
   // The window's place and size from the ini file; a size of 0 is made 100.
   auto& o = Program().Options;
@@ -55,16 +56,15 @@ TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
   if (o.NotesHeight == 0) o.NotesHeight = 100;
   move(o.NotesLeft, o.NotesTop);
   resize(o.NotesWidth, o.NotesHeight);
-  created_ = true;
   if (o.ShowNotes) show();
 }
 
 TForm9::~TForm9() {
-  created_ = false;
   // The program ends with the notebook open: changed notes are not dropped.
   if (Notebook().Shown && Notebook().Modified) GuardEvent([] { SaveNotebook(); });
   auto& links = Windows();
   links.OnShowNotebook = nullptr;
+  links.OnNotebookPlace = nullptr;
   links.OnNotebookSave = nullptr;
   links.OnNotebookSaveIfKept = nullptr;
   links.OnNotebookClear = nullptr;
@@ -76,15 +76,6 @@ void TForm9::ShowModel() {
   const QSignalBlocker block(memo_);
   memo_->setPlainText(ToQString(Notebook().Text));
   status_->setText(ToQString(Notebook().Status));
-}
-
-void TForm9::KeepGeometry() {
-  if (!created_) return;
-  auto& o = Program().Options;
-  o.NotesLeft = x();
-  o.NotesTop = y();
-  o.NotesWidth = width();
-  o.NotesHeight = height();
 }
 
 // A minimised window is still shown: it goes on following the sheet.
@@ -110,16 +101,6 @@ void TForm9::closeEvent(QCloseEvent* e) {
     Program().Options.ShowNotes = false;
   });
   QWidget::closeEvent(e);
-}
-
-void TForm9::moveEvent(QMoveEvent* e) {
-  QWidget::moveEvent(e);
-  KeepGeometry();
-}
-
-void TForm9::resizeEvent(QResizeEvent* e) {
-  QWidget::resizeEvent(e);
-  KeepGeometry();
 }
 
 }  // namespace vorda

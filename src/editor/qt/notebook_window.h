@@ -1,8 +1,9 @@
 #pragma once
 // `TForm9`: the character's notebook, a memo above a one-panel status bar,
 // beside the editor and on top of it. Its text lives in the notebook model
-// (editor/notebook.h); the window shows it, passes edits back, and keeps its
-// position, size and visibility in the options for the ini file.
+// (editor/notebook.h); the window shows it, passes edits back, keeps its
+// visibility in the options and gives its place and size when the program
+// closes, for the ini file.
 #include <QWidget>
 
 class QLabel;
@@ -26,16 +27,12 @@ class TForm9 : public QWidget {
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  void moveEvent(QMoveEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void ShowModel();
-  void KeepGeometry();
 
   QPlainTextEdit* memo_;
   QLabel* status_;
-  bool created_ = false;
 };
 
 }  // namespace vorda

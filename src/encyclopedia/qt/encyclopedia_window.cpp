@@ -33,6 +33,7 @@ TForm7::TForm7(QWidget* main_window, QWidget* map_window)
 
 TForm7::~TForm7() {
   Windows().OnLookupEncyclopedia = nullptr;
+  Windows().OnEncyclopediaFolderChanged = nullptr;
   InstallEncyclopediaView(nullptr);
 }
 
@@ -63,6 +64,7 @@ void TForm7::FormCreate() {
 
   InstallEncyclopediaView(&view_);
   Windows().OnLookupEncyclopedia = [this] { GuardEvent([this] { LookupAtCursor(); }); };
+  Windows().OnEncyclopediaFolderChanged = [](const std::string& folder) { DetectEncyclopediaTextMode(folder); };
 
   // How the encyclopedia is packed is found once here (and again when the
   // settings change its folder).

@@ -198,7 +198,10 @@ void TForm2::Sync() {
 void TForm2::Save() {
   bool saved = false;
   GuardEvent([&] { saved = Ments1Click(Program().ProgramDir); });
-  if (saved) close();
+  if (!saved) return;
+  // The save drew the sheet anew (its codes are upper case again).
+  if (parentWidget()) parentWidget()->update();
+  close();
 }
 
 }  // namespace vorda

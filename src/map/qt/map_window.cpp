@@ -194,6 +194,7 @@ TForm3::~TForm3() {
   links.OnRefreshMap = nullptr;
   links.OnMapVisible = nullptr;
   links.OnShowMap = nullptr;
+  links.OnMapPlace = nullptr;
 }
 
 void TForm3::FormCreate() {
@@ -214,6 +215,7 @@ void TForm3::FormCreate() {
   links.OnRefreshMap = [this](bool force) { RefreshMapWindow(force); };
   links.OnMapVisible = [this] { return isVisible(); };
   links.OnShowMap = [this] { ShowMapWindow(); };
+  links.OnMapPlace = [this] { return WindowPlace{x(), y(), width(), height()}; };
 
   SyncControls();
   RefreshMapWindow(true);
@@ -370,13 +372,6 @@ void TForm3::hideEvent(QHideEvent* e) {
   QWidget::hideEvent(e);
   // Minimising is no closing: the window stays shown for the next start.
   if (!e->spontaneous()) Program().Options.ShowMap = false;
-}
-
-void TForm3::moveEvent(QMoveEvent* e) {
-  QWidget::moveEvent(e);
-  // Kept up to date so that the ini file gets the window's place at close.
-  Program().Options.MapLeft = x();
-  Program().Options.MapTop = y();
 }
 
 void TForm3::SyncControls() {

@@ -65,7 +65,6 @@ class TForm3 : public QWidget {
   void changeEvent(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
-  void moveEvent(QMoveEvent* e) override;
 
  private:
   void FormCreate();

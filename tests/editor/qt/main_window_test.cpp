@@ -102,18 +102,72 @@ TEST_F(MainWindowTest, FirstActivationDrawsTheEmptySheetWithTheCursorOnLineOne) 
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-// Run at 96 dots per inch with the others, and at 120 by an entry of its own in
-// the test list (QT_FONT_DPI=120, without Qt's scaling, as the program starts).
-TEST_F(MainWindowTest, ScreensOfMoreThan96DpiGetTheSmallerFontAndKeepTheSheetsSize) {
+// The desktop's scale applies by whole factors; what is left of the dots per
+// inch chooses the font. Run at 96 dots per inch with the others, and at 120,
+// 144, 192 and 240 by entries of their own in the test list (offscreen screens
+// of those dots per inch, VORDA_SCREEN_DPI naming them).
+struct ScreenCase {
+  int dpi;          // the desktop's
+  qreal factor;     // Qt's scale, a whole number
+  bool large_font;  // the smaller sheet font of screens of more than 96
+  int char_width;   // of the sheet's font, in the picture's pixels
+};
+// The smaller font is 7 points at what is left of the dots per inch: at 144
+// that is 14 pixels high and 8 wide, wider than the sheet's 7-pixel columns
+// were drawn for but inside its 40-pixel cells.
+constexpr ScreenCase kScreens[] = {
+    {96, 1, false, 7}, {120, 1, true, 7}, {144, 1, true, 8}, {192, 2, false, 7}, {240, 2, true, 7},
+};
+
+const ScreenCase* ScreenOf(const QWidget& w) {
+  const int dpi = qRound(w.logicalDpiX() * w.devicePixelRatioF());
+  for (const auto& c : kScreens)
+    if (c.dpi == dpi) return &c;
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, TheDesktopsScaleAppliesByWholeFactorsAndWhatIsLeftChoosesTheFont) {
   Open();
-  const bool large = form->logicalDpiX() > 96;
-  if (qEnvironmentVariableIntValue("QT_FONT_DPI") > 96) {
-    EXPECT_TRUE(large);
+  const ScreenCase* screen = ScreenOf(*form);
+  ASSERT_NE(screen, nullptr) << form->logicalDpiX() << " x " << form->devicePixelRatioF();
+  if (const int named = qEnvironmentVariableIntValue("VORDA_SCREEN_DPI")) {
+    EXPECT_EQ(screen->dpi, named);
   }
-  EXPECT_EQ(Editor().LargeFontOffset, large ? -1 : 0);
+  EXPECT_EQ(form->devicePixelRatioF(), screen->factor);
+  EXPECT_EQ(form->logicalDpiX(), qRound(screen->dpi / screen->factor));
+  EXPECT_EQ(Editor().LargeFontOffset, screen->large_font ? -1 : 0);
   EXPECT_EQ(form->SheetImage().Image().size(), QSize(680, 545));
   EXPECT_EQ(form->width(), 680);
-  EXPECT_EQ(form->SheetImage().TextWidth("M"), 7);  // the sheet's columns stay 7 pixels
+  EXPECT_EQ(form->SheetImage().TextWidth("M"), screen->char_width);
+}
+
+// What the screen shows of the sheet is its 680 x 545 picture with every pixel
+// made a square of the scale factor, exactly (the menu bar above it is Qt's
+// own drawing and may differ).
+TEST_F(MainWindowTest, TheSheetOnTheScreenIsItsPictureScaledByTheWholeFactor) {
+  Open();
+  Key(Qt::Key_M, Qt::NoModifier, "m");
+  Key(Qt::Key_3, Qt::NoModifier, "3");
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Down);
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  const ScreenCase* screen = ScreenOf(*form);
+  ASSERT_NE(screen, nullptr);
+  const int f = static_cast<int>(screen->factor);
+
+  const QImage window = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(window.size(), form->size() * f);
+  const int top = (form->height() - 545) * f;  // below the menu bar
+  const QImage shown = window.copy(0, top, 680 * f, 545 * f);
+  const QImage picture = form->SheetImage().Image().convertToFormat(QImage::Format_RGB32);
+  const QImage expected = picture.scaled(680 * f, 545 * f, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  int differing = 0;
+  for (int y = 0; y < expected.height(); ++y)
+    for (int x = 0; x < expected.width(); ++x)
+      if (shown.pixel(x, y) != expected.pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
+  const std::string name = "main_window_at_" + std::to_string(screen->dpi) + "_dpi.png";
+  EXPECT_TRUE(window.save(Artefact(name.c_str())));
 }
 
 TEST_F(MainWindowTest, TypingALineEditsTheSheetAndDrawsIt) {
@@ -194,6 +248,49 @@ TEST_F(MainWindowTest, AnErrorInAKeyIsShownAndTheWindowGoesOn) {
   ResetEditorModes();
   Key(Qt::Key_A, Qt::NoModifier, "a");
   EXPECT_EQ(SheetModel().Lines.SheetCodes[1], "A");
+}
+
+// Counts the times a window was brought to the front.
+class RaiseCounter : public QObject {
+ public:
+  int raised = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::ZOrderChange) ++raised;
+    return QObject::eventFilter(watched, e);
+  }
+};
+
+// Whenever the program becomes the active application, the sheet comes to the
+// front, over the program's other windows too. The offscreen platform stacks no
+// windows: there the test sees the window brought up; on an X server (an entry
+// of its own in the test list) it also sees it on top.
+TEST_F(MainWindowTest, TheSheetComesToTheFrontWhenTheProgramIsActivated) {
+  Open();
+  QWidget other(nullptr, Qt::Window);
+  other.setGeometry(form->geometry());
+  other.show();
+  other.raise();
+  const QPoint middle = form->geometry().center();
+  const bool stacks = QGuiApplication::platformName() != "offscreen";
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  if (stacks) {
+    ASSERT_EQ(QGuiApplication::topLevelAt(middle), other.windowHandle());
+  }
+
+  RaiseCounter counter;
+  form->installEventFilter(&counter);
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  emit qApp->applicationStateChanged(Qt::ApplicationHidden);
+  EXPECT_EQ(counter.raised, 0);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_EQ(counter.raised, 1);
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  if (stacks) {
+    EXPECT_EQ(QGuiApplication::topLevelAt(middle), form->windowHandle());
+  }
+  form->removeEventFilter(&counter);
 }
 
 TEST_F(MainWindowTest, EscClosesTheWindow) {

@@ -9,7 +9,9 @@
 #include "data/order_sheet.h"
 #include "editor/notebook.h"
 #include "editor/program_state.h"
+#include "editor/start_up.h"
 #include "editor/window_links.h"
+#include "platform/ini_file.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win1250.h"
 #include "support/state_reset.h"
@@ -18,13 +20,24 @@
 namespace vorda {
 namespace {
 
-TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
-  testing::ResetAllState();
-  ResetWindowLinks();
-  ResetNotebook();
-  ResetProgramState();
+class NotebookWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Reset();
+    Program().ProgramDir = dir.path() + "/";
+  }
+  void TearDown() override { Reset(); }
+  static void Reset() {
+    testing::ResetAllState();
+    ResetWindowLinks();
+    ResetNotebook();
+    ResetProgramState();
+  }
+
   testing::TempDir dir;
-  Program().ProgramDir = dir.path() + "/";
+};
+
+TEST_F(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
   LoadCharacterTable("1234 Gorbul\r\n");
   SheetModel().Header.KSZ = "1234";
   std::filesystem::create_directory(dir.path() + "/notesz");
@@ -43,8 +56,10 @@ TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
     form.close();
     EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\n"_w);
     EXPECT_FALSE(Program().Options.ShowNotes);
-    EXPECT_EQ(Program().Options.NotesWidth, 435);
+    ASSERT_TRUE(Windows().OnNotebookPlace);
+    EXPECT_EQ(Windows().OnNotebookPlace().Width, 435);  // a closed window keeps its size for the ini file
   }
+  EXPECT_FALSE(Windows().OnNotebookPlace);
   EXPECT_FALSE(Windows().OnNotebookLoad);
 
   {  // the program ends with the notebook open and changed
@@ -53,9 +68,38 @@ TEST(NotebookWindow, ShowsTheCharactersNotesAndSavesThemOnClose) {
     form.Memo()->appendPlainText(ToQString("Utolsó"_w));
   }
   EXPECT_EQ(dir.Read("notesz/1234.not"), "Kincs a barlangban\r\nŐrök: 3 troll\r\nÚj: kulcs\r\nUtolsó\r\n"_w);
-  ResetNotebook();
-  ResetProgramState();
-  testing::ResetAllState();
+}
+
+// The ini file gets the notebook's own place and size, read when the program
+// closes, and the next run puts it there again.
+TEST_F(NotebookWindow, ItsPlaceAndSizeAreReadAtCloseAndHoldFromRunToRun) {
+  FileIniStorage ini(dir.path() + "/vorda40.ini");
+  auto form = std::make_unique<TForm9>();
+  form->move(700, 10);
+  form->resize(435, 300);
+  Windows().ShowNotebook();
+  QCoreApplication::processEvents();
+  for (int run = 1; run <= 3; ++run) {
+    ASSERT_TRUE(ShutDown(ini));
+    const IniProfile written = IniProfile::Parse(dir.Read("vorda40.ini"));
+    EXPECT_EQ(written.ReadInteger("UL Notes Options", "PosLeft", 0), 700) << run;
+    EXPECT_EQ(written.ReadInteger("UL Notes Options", "PosTop", 0), 10) << run;
+    EXPECT_EQ(written.ReadInteger("UL Notes Options", "Width", 0), 435) << run;
+    EXPECT_EQ(written.ReadInteger("UL Notes Options", "Height", 0), 300) << run;
+    EXPECT_EQ(written.ReadInteger("UL Notes Options", "ShowNotes", 0), 1) << run;
+
+    form.reset();
+    ResetNotebook();
+    ResetProgramState();
+    Program().ProgramDir = dir.path() + "/";
+    ASSERT_TRUE(ReadIniAtStart(ini));
+    form = std::make_unique<TForm9>();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->geometry().size(), QSize(435, 300)) << run;
+    EXPECT_EQ(form->pos(), QPoint(700, 10)) << run;
+  }
+  form.reset();
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 #include "editor/editor_state.h"
 #include "editor/menu_commands.h"
 #include "editor/program_state.h"
+#include "editor/settings_dialog.h"
 #include "editor/window_links.h"
+#include "encyclopedia/encyclopedia_fixture.h"
 #include "encyclopedia/encyclopedia_state.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_text.h"
@@ -117,6 +119,26 @@ TEST_F(EncyclopediaWindowTest, RefusedTablesAreReportedAtCreation) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_TRUE(boxes.shown[0].text.starts_with("A lexor_tables.txt 1. sora hibás"_w));
   EXPECT_FALSE(Encyclopedia().Packing.Method1Known);
+}
+
+// A folder chosen in the settings reaches the encyclopedia through the window
+// links, which tests the packing of its TEXT.DTA: packed, plain, none there.
+TEST_F(EncyclopediaWindowTest, AFolderChosenInTheSettingsIsTestedForItsPacking) {
+  dir.Write("lexor_tables.txt", std::string(testing::kTestPackingFile));
+  Open();
+  ASSERT_TRUE(Encyclopedia().Packing.Method2Known);
+  testing::TempDir packed;
+  testing::WriteEncyclopedia(packed, 2, {{"T5", {"Egy sor"}}});
+  ChooseEncyclopediaFolder(packed.path() + "/TEXT.DTA");
+  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 2);
+  ChooseEncyclopediaFolder(dir.path() + "/TEXT.DTA");  // the demo's plain one
+  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 0);
+  ChooseEncyclopediaFolder(packed.path() + "/TEXT.DTA");
+  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 2);
+  testing::TempDir empty;
+  ChooseEncyclopediaFolder(empty.path() + "/TEXT.DTA");
+  EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 0);
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

@@ -12,14 +12,17 @@
 #include "editor/editor_state.h"
 #include "editor/line_operations.h"
 #include "editor/program_state.h"
+#include "editor/start_up.h"
 #include "editor/window_links.h"
 #include "map/map_view.h"
 #include "map/qt/picture_store.h"
 #include "orders/orders_state.h"
+#include "platform/ini_file.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win1250.h"
 #include "support/map_fixture.h"
 #include "support/state_reset.h"
+#include "support/temp_dir.h"
 
 namespace vorda {
 namespace {
@@ -165,6 +168,35 @@ TEST_F(MapWindowTest, AHiddenWindowFollowsTheReplayAndShowsItWhenBroughtBack) {
   EXPECT_EQ(Text(form->XLabel(2)), std::to_string(testing::kShowcaseX + 7));
   EXPECT_EQ(MapView().MapWindow[2][2].Terrain,
             MapCellAt(testing::kShowcaseX + 7, testing::kShowcaseY)->Terrain);
+}
+
+// The ini file gets the window's own place, read when the program closes: a
+// window at (700, 10) is written so and comes back there, run after run,
+// whatever frame the platform draws around it.
+TEST_F(MapWindowTest, ItsPlaceIsReadAtCloseAndHoldsFromRunToRun) {
+  testing::TempDir dir;
+  Program().ProgramDir = dir.path() + "/";
+  FileIniStorage ini(dir.path() + "/vorda40.ini");
+  form->move(700, 10);
+  Windows().ShowMap();
+  QApplication::processEvents();
+  for (int run = 1; run <= 3; ++run) {
+    ASSERT_TRUE(ShutDown(ini));
+    const IniProfile written = IniProfile::Parse(dir.Read("vorda40.ini"));
+    EXPECT_EQ(written.ReadInteger("UL Map Options", "PosLeft", 0), 700) << run;
+    EXPECT_EQ(written.ReadInteger("UL Map Options", "PosTop", 0), 10) << run;
+    EXPECT_EQ(written.ReadInteger("UL Map Options", "ShowMap", 0), 1) << run;
+
+    // The next run: the options read back, a new window placed from them.
+    form.reset();
+    ResetProgramState();
+    Program().ProgramDir = dir.path() + "/";
+    ASSERT_TRUE(ReadIniAtStart(ini));
+    form = std::make_unique<TForm3>(pictures);
+    QApplication::processEvents();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pos(), QPoint(700, 10)) << run;
+  }
 }
 
 }  // namespace
