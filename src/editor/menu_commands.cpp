@@ -12,6 +12,7 @@
 #include "editor/editor_state.h"
 #include "editor/line_operations.h"
 #include "editor/line_refresh.h"
+#include "editor/notebook.h"
 #include "editor/program_state.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_files.h"
@@ -168,6 +169,7 @@ void ClosePrompt() {
 
 // The new sheet itself (the question about unsaved changes comes before).
 void NewSheet() {
+  BeginNotebookCommand();
   Windows().NotebookSave();
   Windows().NotebookClear();
   auto& sheet = SheetModel();
@@ -200,6 +202,7 @@ bool OpenChosenSheet(const std::string& path) {
   const std::string& program_dir = Program().ProgramDir;
   bool replaced = false;
   if (IsFile(path)) {
+    BeginNotebookCommand();
     Windows().NotebookSave();
     Windows().NotebookClear();
     const std::size_t slash = path.find_last_of('/');
@@ -315,10 +318,12 @@ bool MenuConditionHolds(MenuCondition condition) {
 }
 
 void RunMenuItem(const MenuItemDef& item) {
+  const OneBoxPerAction one_box;
   if (item.command && MenuConditionHolds(item.condition)) item.command();
 }
 
 void RunRecentItem(int position, const std::string& file) {
+  const OneBoxPerAction one_box;
   if (MenuConditionHolds(MenuCondition::NoPopup)) RecentSheetClick(position, file);
 }
 
@@ -347,6 +352,9 @@ void ShowSavePrompt() {
   m.SavedEditorMode = ed.EditorMode;
   ed.EditorMode = 2;
   m.PromptIndex = 1;
+  // From here to the prompt's Enter or Esc the notebook says at most once
+  // that it could not be saved.
+  BeginNotebookCommand();
 
   SaveScreenRect(200, 200, 440, 280, 1);
   Canvas& c = SheetCanvas();

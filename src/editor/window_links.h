@@ -4,6 +4,9 @@
 // is visible, or shown. Each window fills in its part when it is created; an
 // empty entry means the window does not exist, and asking it does nothing.
 #include <functional>
+#include <optional>
+
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -38,6 +41,11 @@ struct WindowLinks {
   std::function<void()> OnNotebookSaveIfKept;
   std::function<void()> OnNotebookClear;
   std::function<void()> OnNotebookLoad;
+  // At shut-down: the notes shown (or left unsaved by a failed save) are
+  // written without a box; the file and why when that failed. DropChanges:
+  // the user closes without saving them.
+  std::function<std::optional<UnsavedFile>()> OnNotebookSaveAtClose;
+  std::function<void()> OnNotebookDropChanges;
 
   void CloseMain() const {
     if (OnCloseMain) OnCloseMain();
@@ -62,6 +70,10 @@ struct WindowLinks {
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }
   void NotebookLoad() const { Call(OnNotebookLoad); }
+  std::optional<UnsavedFile> NotebookSaveAtClose() const {
+    return OnNotebookSaveAtClose ? OnNotebookSaveAtClose() : std::nullopt;
+  }
+  void NotebookDropChanges() const { Call(OnNotebookDropChanges); }
 };
 
 WindowLinks& Windows();

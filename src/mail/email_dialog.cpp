@@ -248,16 +248,40 @@ bool Ments1Click(const std::string& dir) {
   if (queue_bad) Show("A sorbanálló rész hibás!\rAz UL nem sorbanállósként lesz elmentve!"_w);
   const bool with_queue = queue_set && !queue_bad && h.PREFORD != "0000";
 
-  if (!WriteSheetForm(dir)) return false;
-
-  PrepareEmvSheet(sheet);
-  const std::string name = EmvFileName(h);
-  ComputeStatusValues();
-  if (!WriteFileAtomically(ResolvePathNoCase(dir, name), EmvFileText(sheet, Status().CheckSum, with_queue))) {
-    Messages().Show("Az e-mail UL fájl nem írható: "_w + name + " (a korábbi fájl változatlan maradt)."_w,
-                    MessageKind::Error);
+  // Neither file is written when either could not carry the sheet.
+  if (const std::string why = SheetFormRefusal(); !why.empty()) {
+    Messages().Show(why, MessageKind::Error);
     return false;
   }
+  SheetState planned = sheet;
+  PrepareSheetForm(planned);
+  PrepareEmvSheet(planned);
+  if (const std::string why = EmvRefusal(planned, with_queue); !why.empty()) {
+    Show(why + "\rAz UL nem lett elmentve!!!"_w);
+    return false;
+  }
+
+  const bool modified_before = Editor().SheetModified;
+  if (!WriteSheetForm(dir)) return false;
+
+  // The codes cut and the account number shortened only once the file is
+  // written.
+  SheetState prepared = sheet;
+  PrepareEmvSheet(prepared);
+  const std::string name = EmvFileName(prepared.Header);
+  ComputeStatusValues();
+  if (const FileWriteResult written = WriteFileAtomically(ResolvePathNoCase(dir, name),
+                                                          EmvFileText(prepared, Status().CheckSum, with_queue));
+      !written) {
+    Messages().Show("Az e-mail UL fájl nem írható: "_w + name +
+                        WriteFailureNote(written, "a korábbi fájl változatlan maradt"_w) + ".",
+                    MessageKind::Error);
+    // The e-mail save as a whole failed: the sheet still counts as unsaved
+    // if it did before.
+    Editor().SheetModified = modified_before;
+    return false;
+  }
+  sheet = std::move(prepared);
   Editor().SheetModified = false;
   StoreAccount();
   return true;

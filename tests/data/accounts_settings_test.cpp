@@ -107,7 +107,7 @@ TEST_F(AccountsSettingsTest, WritesBothFilesByteForByte) {
   AppendSettingsEntry(Settings("1234", 12, 7, 3, 150, 20, 5, -5));
   AppendSettingsEntry(Settings("5678", 10, 10, 20, -1234567, 1234567, 0, 0));
 
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), kAccountsGolden);
   EXPECT_EQ(dir.Read("beallit.cfg"), kSettingsGolden);
   EXPECT_TRUE(boxes.shown.empty());
@@ -151,7 +151,7 @@ TEST_F(AccountsSettingsTest, ReadsGoldenFilesFieldByFieldAndWritesThemBackUnchan
 
   std::filesystem::remove(dir.path() + "/SZAMLAK.CFG");
   std::filesystem::remove(dir.path() + "/beallit.cfg");
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), kAccountsGolden);
   EXPECT_EQ(dir.Read("beallit.cfg"), kSettingsGolden);
   EXPECT_TRUE(boxes.shown.empty());
@@ -218,13 +218,13 @@ TEST_F(AccountsSettingsTest, ResetsHeaderAndCharacterWhetherOrNotTheFilesExist) 
 TEST_F(AccountsSettingsTest, EmptyTablesLeaveTheirFilesUntouched) {
   dir.Write("SZAMLAK.CFG", "old accounts");
   dir.Write("beallit.cfg", "old settings");
-  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()));
+  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
   EXPECT_EQ(dir.Read("beallit.cfg"), "old settings");
 
   // Only the table that has entries rewrites its file.
   AppendSettingsEntry(Settings("1234", 10, 10, 0, 0, 0, 0, 0));
-  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()));
+  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
   EXPECT_NE(dir.Read("beallit.cfg"), "old settings");
 }
@@ -234,7 +234,7 @@ TEST_F(AccountsSettingsTest, FilesInAnotherCaseAreReadAndOverwritten) {
   LoadAccountsAndSettings(dir.path());
   ASSERT_EQ(Accounts().AccountCount, 2);
   Accounts().AccountTable[2].KOD = "uj";
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "/SZAMLAK.CFG"));
   EXPECT_NE(dir.Read("Szamlak.Cfg").find("KOD     = uj\r\n"), std::string::npos);
 }
@@ -257,7 +257,7 @@ TEST_F(AccountsSettingsTest, LookUpsTakeTheLastMatch) {
   EXPECT_EQ(FindSheetSettings(), 0);
 
   // Both duplicates are written back.
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   const std::string text = dir.Read("SZAMLAK.CFG");
   EXPECT_NE(text.find("SZAMLA  = 11111"), std::string::npos);
   EXPECT_NE(text.find("SZAMLA  = 33333"), std::string::npos);
@@ -280,7 +280,7 @@ TEST_F(AccountsSettingsTest, DamagedSettingsEntriesAreDroppedAndReadingGoesOn) {
   EXPECT_EQ(boxes.shown[0].text, "A beallit.cfg 2 hibás vagy csonka bejegyzését a program kihagyta."_w);
 
   // Nothing half-read is written back.
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("beallit.cfg").find("2222"), std::string::npos);
   EXPECT_EQ(dir.Read("beallit.cfg").find("4444"), std::string::npos);
 }
@@ -304,7 +304,7 @@ TEST_F(AccountsSettingsTest, BlankLinesBetweenSettingsEntriesAreSkipped) {
 // columns, so a short one still finds its entry after a save and a restart.
 TEST_F(AccountsSettingsTest, ShortCharacterNumbersKeepOneForm) {
   AppendSettingsEntry(Settings("12", 11, 10, 0, 0, 0, 0, 0));
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   ResetAccounts();
   LoadAccountsAndSettings(dir.path());
   ASSERT_EQ(Accounts().SettingsCount, 1);
@@ -382,17 +382,25 @@ TEST_F(AccountsSettingsTest, RecordsBeyondAHundredAreRefusedWithAMessage) {
   EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
-TEST_F(AccountsSettingsTest, AFailedWriteIsReportedAndKeepsTheOldFile) {
+TEST_F(AccountsSettingsTest, AFailedWriteIsReturnedWithWhyAndKeepsTheOldFile) {
   AppendAccount(Account("1234", "1", "k", "", {}));
   AppendSettingsEntry(Settings("1234", 10, 10, 0, 0, 0, 0, 0));
   // A folder that does not exist, and one whose name is a regular file.
-  for (const std::string& folder : {dir.path() + "/nincs", dir.Write("fajl", "old bytes")}) {
-    boxes.shown.clear();
-    EXPECT_FALSE(SaveAccountsAndSettings(folder)) << folder;
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  const struct {
+    std::string folder, reason;
+  } cases[] = {{dir.path() + "/nincs", "a fájl mappája nem létezik"_w},
+               {dir.Write("fajl", "old bytes"), "egy fájl áll a mappa helyén"_w}};
+  for (const auto& c : cases) {
+    const auto unsaved = SaveAccountsAndSettings(c.folder);
+    ASSERT_EQ(unsaved.size(), 2u) << c.folder;
+    EXPECT_EQ(unsaved[0].file, "SZAMLAK.CFG");
+    EXPECT_EQ(unsaved[0].what, "a számlák"_w);
+    EXPECT_EQ(unsaved[0].reason, c.reason);
+    EXPECT_EQ(unsaved[1].file, "beallit.cfg");
+    EXPECT_EQ(unsaved[1].reason, c.reason);
   }
   EXPECT_EQ(dir.Read("fajl"), "old bytes");
+  EXPECT_TRUE(boxes.shown.empty());  // the close shows them, in its one box
 }
 
 }  // namespace

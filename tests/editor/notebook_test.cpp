@@ -164,7 +164,7 @@ TEST_F(NotebookTest, FailedSaveKeepsTheTextAndTheOldFile) {
   Type("új"_w);
   Windows().NotebookSave();
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "A(z) 1500 karakter noteszét nem sikerült menteni (a korábbi fájl megmaradt)."_w);
+  EXPECT_EQ(boxes.shown[0].text, "A(z) 1500 karakter noteszét nem sikerült menteni (egy mappa áll a fájl helyén)."_w);
   Sheet("1234");
   Windows().NotebookLoad();  // the unsaved text is not replaced
   EXPECT_EQ(Notebook().Text, "új"_w);

@@ -614,7 +614,7 @@ TEST_F(SheetFilesTest, ShortOrMissingCharacterNumbersAddNoEntryAtEveryStart) {
     ResetAccounts();
     LoadAccountsAndSettings(dir.path());
     ASSERT_TRUE(LoadSheet(dir.path(), "rovid.ul"));
-    ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+    ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
     EXPECT_EQ(Accounts().SettingsCount, 1) << start;
   }
   EXPECT_EQ(SheetModel().Header.KSZ, "  12");
@@ -636,11 +636,16 @@ TEST_F(SheetFilesTest, FileIsFoundWhateverItsCase) {
 TEST_F(SheetFilesTest, FailedWriteIsReportedAndKeepsTheSheetUnsaved) {
   BuildSheet20();
   Program().RecentSheets[1] = "elozo.ul";
-  for (const std::string& folder : {dir.path() + "/nincs", dir.Write("fajl", "x")}) {
+  // No earlier file: nothing is said to be kept.
+  const struct {
+    std::string folder, why;
+  } cases[] = {{dir.path() + "/nincs", "a fájl mappája nem létezik"_w},
+               {dir.Write("fajl", "x"), "egy fájl áll a mappa helyén"_w}};
+  for (const auto& [folder, why] : cases) {
     boxes.shown.clear();
     EXPECT_FALSE(WriteSheetForm(folder));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul (a korábbi fájl változatlan maradt)."_w);
+    EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul ("_w + why + ").");
     EXPECT_TRUE(Editor().SheetModified);
     EXPECT_EQ(Program().RecentSheets[1], "elozo.ul");
     EXPECT_EQ(Program().RecentSheets[2], "");

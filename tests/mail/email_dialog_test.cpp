@@ -259,7 +259,7 @@ TEST_F(EmailDialogTest, AFailedWriteKeepsTheOldFileAndTheDialogOpen) {
   ValidHeader();
   std::filesystem::create_directory(dir.path() + "/1234_0012.emv");
   EXPECT_FALSE(Ments1Click(dir.path()));
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Az e-mail UL fájl nem írható: 1234_0012.emv (a korábbi fájl változatlan maradt)."_w});
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Az e-mail UL fájl nem írható: 1234_0012.emv (egy mappa áll a fájl helyén)."_w});
   EXPECT_EQ(Accounts().AccountCount, 0);
 }
 

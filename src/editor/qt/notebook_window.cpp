@@ -69,6 +69,8 @@ TForm9::~TForm9() {
   links.OnNotebookSaveIfKept = nullptr;
   links.OnNotebookClear = nullptr;
   links.OnNotebookLoad = nullptr;
+  links.OnNotebookSaveAtClose = nullptr;
+  links.OnNotebookDropChanges = nullptr;
   Notebook().Shown = false;
 }
 
@@ -106,6 +108,9 @@ void TForm9::hideEvent(QHideEvent* e) {
 
 void TForm9::closeEvent(QCloseEvent* e) {
   GuardEvent([] {
+    // Notes a failed save leaves are kept, and written at the latest when
+    // the program closes.
+    BeginNotebookCommand();
     SaveNotebook();
     Program().Options.ShowNotes = false;
   });
