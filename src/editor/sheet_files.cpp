@@ -402,7 +402,7 @@ std::string SheetFormRefusal() {
   const auto& sheet = SheetModel();
   const std::string not_saved = ", a lap nem lett mentve."_w;
   if (sheet.Header.KSZ.size() > 4)
-    return "A karakterszám ("_w + Printable(sheet.Header.KSZ) + ") nem fér el a fájlban" + not_saved;
+    return "A karakterszám ("_w + Printable(sheet.Header.KSZ) + ") nem fér el a fájlban"_w + not_saved;
   SheetState planned = sheet;
   PrepareSheetForm(planned);
   const std::string name = SheetFileName(planned.Header);

@@ -93,7 +93,7 @@ std::string EmvRefusal(const SheetState& sheet, bool with_queue) {
     const std::string line = "A(z) "_w + std::to_string(l) + ". sor ";
     if (breaks_line(code)) return line + "kódja sortörést tartalmaz."_w;
     if (code.size() > kCodeLength)
-      return line + "kódja (" + printable(code) + ") nem fér el az e-mail UL-ben."_w;
+      return line + "kódja ("_w + printable(code) + ") nem fér el az e-mail UL-ben."_w;
     // The reader takes five characters of a parameter's value.
     for (std::size_t k = 0; k < 3; ++k) {
       const std::int32_t p = sheet.Lines.SheetParams[i][k];

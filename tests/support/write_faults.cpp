@@ -1,5 +1,7 @@
 #include "support/write_faults.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -32,6 +34,17 @@ const char* StepName(WriteStep step) {
     case WriteStep::FolderFlush: return "folder flush";
   }
   return "?";
+}
+
+const WriterFault kWriterFaults[10] = {
+    {WriteStep::Create, ENOSPC},  {WriteStep::Write, ENOSPC},     {WriteStep::Permissions, ENOSPC},
+    {WriteStep::Flush, ENOSPC},   {WriteStep::Close, ENOSPC},     {WriteStep::Rename, ENOSPC},
+    {WriteStep::Create, EACCES},  {WriteStep::Create, EROFS},     {WriteStep::Write, EIO},
+    {WriteStep::FolderFlush, EIO},
+};
+
+std::string FaultName(const WriterFault& fault) {
+  return std::string(StepName(fault.step)) + " " + std::strerror(fault.error);
 }
 
 std::vector<std::string> TempFilesIn(const std::string& dir) {

@@ -29,6 +29,15 @@ inline constexpr WriteStep kFaultSteps[] = {WriteStep::Create, WriteStep::Write,
                                             WriteStep::FolderFlush};
 const char* StepName(WriteStep step);
 
+// The faults every writer's tests inject: each step on a full disk, and the
+// other errors where a disk gives them.
+struct WriterFault {
+  WriteStep step;
+  int error;
+};
+extern const WriterFault kWriterFaults[10];
+std::string FaultName(const WriterFault& fault);
+
 // The names of the temporary files of a save left in `dir` (and its
 // subfolders).
 std::vector<std::string> TempFilesIn(const std::string& dir);
