@@ -352,9 +352,6 @@ void ShowSavePrompt() {
   m.SavedEditorMode = ed.EditorMode;
   ed.EditorMode = 2;
   m.PromptIndex = 1;
-  // From here to the prompt's Enter or Esc the notebook says at most once
-  // that it could not be saved.
-  BeginNotebookCommand();
 
   SaveScreenRect(200, 200, 440, 280, 1);
   Canvas& c = SheetCanvas();
@@ -431,6 +428,7 @@ void ExitPromptKey(std::uint16_t key) {
       break;
     case 'M':
       RestoreScreenRect(1);
+      BeginNotebookCommand();
       ShowSavePrompt();
       break;
     default:
@@ -456,6 +454,7 @@ void PendingActionPromptKey(std::uint16_t key) {
     case 'M':
       g_menu.pending = PendingAction::None;
       RestoreScreenRect(1);
+      BeginNotebookCommand();
       ShowSavePrompt();
       break;
     case 'T': {
@@ -523,7 +522,13 @@ void ULbetlts1Click() {
     OpenChosenSheet(*chosen);
 }
 
-void ULmentse1Click() { ShowSavePrompt(); }
+void ULmentse1Click() {
+  // From here to the prompt's Enter or Esc the notebook says at most once
+  // that it could not be saved (a new sheet's prompt goes on with the new
+  // sheet's command).
+  BeginNotebookCommand();
+  ShowSavePrompt();
+}
 void EmailULments1Click() { Windows().ShowEmailDialog(); }
 void N2fordulsszehasonltsa1Click() { Windows().ShowComparison(); }
 void Belltsok1Click() { Windows().ShowSettings(); }

@@ -205,6 +205,32 @@ TEST_F(StartUpTest, ValuesTheFilesCannotCarryAreListedInTheCloseBox) {
   EXPECT_FALSE(dir.Read("beallit.cfg").empty());
 }
 
+// A text the ini file's reader would cut, or whose line break would end its
+// line, is refused; the sheet's name is cut to its ten characters as written.
+TEST_F(StartUpTest, OptionsTheIniFileCannotCarryAreRefused) {
+  const struct Case {
+    void (*set)(TOptions&);
+    std::string why;
+  } cases[] = {
+      {[](TOptions& o) { o.Lexor = "/lex\r\n[UL Options]"; }, "a(z) [UL Options] Lexor értéke sortörést tartalmaz"},
+      {[](TOptions& o) { o.Username = std::string(256, 'u'); },
+       "a(z) [UL Send Options] Username értéke (" + std::string(256, 'u') +
+           ") hosszabb 255 karakternél, nem fér el a fájlban"},
+      {[](TOptions& o) { o.Password = std::string(257, 'F'); },
+       "a(z) [UL Send Options] Password értéke hosszabb 256 karakternél, nem fér el a fájlban"},
+      {[](TOptions& o) { o.SendCC = std::string(35, 'c'); }, ""},
+      {[](TOptions& o) { o.CurrentUL = "1234-0012b-extra"; }, ""},
+  };
+  for (const Case& c : cases) {
+    Program().Options = TOptions{};
+    c.set(Program().Options);
+    EXPECT_EQ(OptionsRefusal(), Utf8ToWin1250(c.why));
+  }
+  Program().Options = TOptions{};
+  Program().RecentSheets[3] = "uj\nsor.ul";
+  EXPECT_EQ(OptionsRefusal(), "a(z) [Fordulok] Last3 értéke sortörést tartalmaz"_w);
+}
+
 TEST_F(StartUpTest, ClosingIsRefusedBehindAPopupAndAskedWithUnsavedChanges) {
   const struct Case {
     std::uint8_t mode;

@@ -96,6 +96,7 @@ void TForm9::showEvent(QShowEvent* e) {
   GuardEvent([this] {
     Notebook().Shown = true;
     Program().Options.ShowNotes = true;
+    BeginNotebookCommand();
     LoadNotebook();
     ShowModel();
   });
