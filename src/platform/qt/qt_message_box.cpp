@@ -1,8 +1,10 @@
 #include "platform/qt/qt_message_box.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "platform/qt/qt_text.h"
 
@@ -49,6 +51,11 @@ std::size_t QtMessageBoxes::Ask(std::string_view text, const std::vector<std::st
     box.setDefaultButton(buttons.front());
     box.setEscapeButton(buttons.front());
   }
+  // A list of files with their reasons reads best a line each: the box is
+  // made wider than a plain message.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                  grid->columnCount());
   box.exec();
   for (std::size_t i = 0; i < buttons.size(); ++i)
     if (box.clickedButton() == buttons[i]) return i;
