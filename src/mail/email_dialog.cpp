@@ -57,9 +57,8 @@ void RefreshQueueLabel() {
 
 void Show(const std::string& text) { Messages().Show(text, MessageKind::Information); }
 
-// The four checks of the account data, in the order the player reads them,
-// then the check that no value can break the file's "key=value&" layout. The
-// first that fails is shown; true when all pass.
+// The four checks of the account data, in the order the player reads them.
+// The first that fails is shown; true when all pass.
 bool CheckAccountData() {
   const auto& h = Header();
   const std::string not_saved = "\rAz UL nem lett elmentve!!!"_w;
@@ -83,16 +82,6 @@ bool CheckAccountData() {
     return false;
   }
 
-  std::vector<std::pair<std::string, const std::string*>> values = {
-      {"KSZ", &h.KSZ},     {"SZLA", &h.SZLA},         {"FORD", &h.FORD},       {"PSW", &h.PSW},
-      {"email", &h.EMAIL}, {"NEWEMAIL", &h.NEWEMAIL}, {"PREKAR", &h.PREKAR},   {"PREFORD", &h.PREFORD}};
-  const auto& codes = SheetModel().Lines.SheetCodes;
-  for (int l = 1; l <= kSheetLines; ++l) values.push_back({"C" + std::to_string(l), &codes[static_cast<std::size_t>(l)]});
-  for (const auto& [key, value] : values) {
-    if (value->find_first_of("&=") == std::string::npos) continue;
-    Show("Az e-mail UL-ben egy érték nem tartalmazhat & vagy = jelet (hibás: "_w + key + ")." + not_saved);
-    return false;
-  }
   return true;
 }
 

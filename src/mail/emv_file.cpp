@@ -53,6 +53,16 @@ void PrepareEmvSheet(SheetState& sheet) {
 
 std::string EmvRefusal(const SheetState& sheet, bool with_queue) {
   const auto& h = sheet.Header;
+  // A value holding "&" or "=" would end early or read as another key.
+  std::vector<std::pair<std::string, const std::string*>> values = {
+      {"KSZ", &h.KSZ},     {"SZLA", &h.SZLA},         {"FORD", &h.FORD},     {"PSW", &h.PSW},
+      {"email", &h.EMAIL}, {"NEWEMAIL", &h.NEWEMAIL}, {"PREKAR", &h.PREKAR}, {"PREFORD", &h.PREFORD}};
+  for (int l = 1; l <= kSheetLines; ++l)
+    values.push_back({"C" + std::to_string(l), &sheet.Lines.SheetCodes[static_cast<std::size_t>(l)]});
+  for (const auto& [key, value] : values)
+    if (value->find_first_of("&=") != std::string::npos)
+      return "Az e-mail UL-ben egy érték nem tartalmazhat & vagy = jelet (hibás: "_w + key + ").";
+
   const auto printable = [](std::string_view v) {
     std::string out(v);
     for (char& c : out)
