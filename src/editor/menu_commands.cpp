@@ -423,6 +423,7 @@ void ExitPromptKey(std::uint16_t key) {
       // Closing is carried out once the key is done; the editor is back in
       // edit mode by then, so the close is not refused as one behind a popup.
       Editor().SheetModified = false;
+      Program().SheetGivenUpForClose = true;
       ClosePrompt();
       Windows().CloseMain();
       break;

@@ -195,7 +195,10 @@ std::optional<UnsavedFile> SaveNotebookAtClose() {
   return problem->unsaved;
 }
 
-void DropNotebookChanges() { NotebookSaved(); }
+void NotebookProgramEnds(bool give_up) {
+  if (give_up) NotebookSaved();
+  g_notebook.ProgramEnding = true;
+}
 
 bool SaveNotebookIfKept() {
   if (!g_notebook.Text.empty() || FileExists(NotebookPath(Program().ProgramDir, SaveKsz()))) return SaveNotebook();
@@ -236,7 +239,7 @@ void LinkNotebook(std::function<void()> refresh) {
     if (!g_notebook.Shown && !g_notebook.SaveFailed) return std::nullopt;
     return SaveNotebookAtClose();
   };
-  links.OnNotebookDropChanges = [] { DropNotebookChanges(); };
+  links.OnNotebookProgramEnds = [](bool give_up) { NotebookProgramEnds(give_up); };
   links.OnNotebookSaveIfKept = [] {
     if (g_notebook.Shown) SaveNotebookIfKept();
   };

@@ -29,6 +29,9 @@ struct NotebookState {
   // A failed save was reported during the current command; its further
   // failures stay silent.
   bool FailureShown = false;
+  // The close was carried out: the window is closed with the program and
+  // saves nothing more.
+  bool ProgramEnding = false;
 };
 
 NotebookState& Notebook();
@@ -63,9 +66,10 @@ bool SaveNotebook();
 // The same save at shut-down, where nothing is shown: the file and why when it
 // failed.
 std::optional<UnsavedFile> SaveNotebookAtClose();
-// The user closes without saving: the notes on screen are given up, and
-// nothing saves them any more.
-void DropNotebookChanges();
+// The program ends, the notes saved at shut-down or (`give_up`: the user
+// closes without saving) given up: nothing saves them any more, the window's
+// own save as it closes included.
+void NotebookProgramEnds(bool give_up);
 // Saves only when there is something to keep: notes in the text, or a file of
 // that character already.
 bool SaveNotebookIfKept();

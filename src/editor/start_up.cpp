@@ -1,5 +1,7 @@
 #include "editor/start_up.h"
 
+#include <utility>
+
 #include "data/accounts_settings.h"
 #include "data/char_settings.h"
 #include "data/game_tables.h"
@@ -328,11 +330,16 @@ bool ShutDown(IniStorage& ini) {
   }
   for (UnsavedFile& file : SaveAccountsAndSettings(p.ProgramDir)) unsaved.push_back(std::move(file));
   if (auto notes = Windows().NotebookSaveAtClose()) unsaved.push_back(std::move(*notes));
-  if (unsaved.empty()) return true;
-
-  if (Messages().Ask(CloseBoxText(unsaved), CloseBoxAnswers(), MessageKind::Error) != 1) return false;
-  // Closing without saving: nothing is to save the notes on the way out.
-  Windows().NotebookDropChanges();
+  const bool give_up =
+      !unsaved.empty() && Messages().Ask(CloseBoxText(unsaved), CloseBoxAnswers(), MessageKind::Error) == 1;
+  const bool sheet_given_up = std::exchange(p.SheetGivenUpForClose, false);
+  if (!unsaved.empty() && !give_up) {
+    // The window stays with everything as it was, the sheet's changes too.
+    if (sheet_given_up) Editor().SheetModified = true;
+    return false;
+  }
+  // Nothing is to save the notes on the way out: they are saved, or given up.
+  Windows().NotebookProgramEnds(give_up);
   return true;
 }
 

@@ -42,10 +42,11 @@ struct WindowLinks {
   std::function<void()> OnNotebookClear;
   std::function<void()> OnNotebookLoad;
   // At shut-down: the notes shown (or left unsaved by a failed save) are
-  // written without a box; the file and why when that failed. DropChanges:
-  // the user closes without saving them.
+  // written without a box; the file and why when that failed. ProgramEnds:
+  // the close is carried out, with the notes saved or (`give_up`) given up by
+  // the user; the window saves nothing more on its way out.
   std::function<std::optional<UnsavedFile>()> OnNotebookSaveAtClose;
-  std::function<void()> OnNotebookDropChanges;
+  std::function<void(bool give_up)> OnNotebookProgramEnds;
 
   void CloseMain() const {
     if (OnCloseMain) OnCloseMain();
@@ -73,7 +74,9 @@ struct WindowLinks {
   std::optional<UnsavedFile> NotebookSaveAtClose() const {
     return OnNotebookSaveAtClose ? OnNotebookSaveAtClose() : std::nullopt;
   }
-  void NotebookDropChanges() const { Call(OnNotebookDropChanges); }
+  void NotebookProgramEnds(bool give_up) const {
+    if (OnNotebookProgramEnds) OnNotebookProgramEnds(give_up);
+  }
 };
 
 WindowLinks& Windows();

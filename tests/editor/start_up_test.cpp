@@ -143,7 +143,7 @@ TEST_F(StartUpTest, AFailedCloseAsksOnceListingEveryFileAndBothAnswersWork) {
   Windows().OnNotebookSaveAtClose = [] {
     return std::optional<UnsavedFile>({"notesz/1234.not", "a(z) 1234 karakter jegyzetei"_w, "nincs elég hely a lemezen"_w});
   };
-  Windows().OnNotebookDropChanges = [&dropped] { ++dropped; };
+  Windows().OnNotebookProgramEnds = [&dropped](bool give_up) { dropped += give_up ? 1 : 100; };
   const std::string box =
       "A program bezárásakor ezeket a fájlokat nem sikerült elmenteni:\r"
       "\rvorda40.ini (a program beállításai): nincs elég hely a lemezen"
