@@ -180,6 +180,22 @@ TEST_F(StartUpTest, AFailedCloseAsksOnceListingEveryFileAndBothAnswersWork) {
   EXPECT_NE(dir.Read("SZAMLAK.CFG"), "old accounts");
 }
 
+// The exit prompt's "K" gives up the sheet's changes only for a close that is
+// carried out: kept by "Vissza", they are asked about at the next close.
+TEST_F(StartUpTest, VisszaAfterTheExitPromptsKKeepsTheSheetUnsaved) {
+  MemoryIniStorage ini;
+  ini.fail_error = EROFS;
+  for (const std::size_t answer : {std::size_t{0}, std::size_t{1}}) {
+    Editor().SheetModified = true;
+    ShowExitPrompt();
+    Key('K');
+    EXPECT_EQ(calls["close"], static_cast<int>(answer) + 1);
+    boxes.choice = answer;
+    EXPECT_EQ(ShutDown(ini), answer == 1);
+    EXPECT_EQ(Editor().SheetModified, answer == 0);
+  }
+}
+
 // What the files cannot carry is named in the same box; the rest is written.
 TEST_F(StartUpTest, ValuesTheFilesCannotCarryAreListedInTheCloseBox) {
   Program().IniPath = dir.path() + "/masik.ini";
