@@ -260,20 +260,6 @@ void LoadAccountsAndSettings(const std::string& dir) {
   ReadSettingsFile(dir);
 }
 
-namespace {
-
-bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
-
-// A value of the files as a message quotes it: a control byte shows as "?".
-std::string Quoted(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  return out;
-}
-
-}  // namespace
-
 std::string AccountFileRefusal() {
   const auto& st = Accounts();
   for (int i = 1; i <= std::min(st.AccountCount, kAccountCapacity); ++i) {
@@ -290,7 +276,7 @@ std::string AccountFileRefusal() {
     for (const auto& f : fields) {
       if (HasLineBreak(f.value)) return which + f.name + " értéke sortörést tartalmaz"_w;
       if (f.value.size() > f.width)
-        return which + f.name + " értéke "_w + (f.quote ? "(" + Quoted(f.value) + ") " : std::string()) +
+        return which + f.name + " értéke "_w + (f.quote ? "(" + PrintableText(f.value) + ") " : std::string()) +
                "hosszabb "_w + std::to_string(f.width) + " karakternél, nem fér el a fájlban"_w;
     }
   }
@@ -303,7 +289,7 @@ std::string SettingsFileRefusal() {
     const std::string& ksz = st.SettingsTable[static_cast<std::size_t>(i)].KSZ;
     const std::string which = "a(z) "_w + std::to_string(i) + ". karakter KSZ értéke "_w;
     if (HasLineBreak(ksz)) return which + "sortörést tartalmaz"_w;
-    if (ksz.size() > 4) return which + "(" + Quoted(ksz) + ") hosszabb 4 karakternél, nem fér el a fájlban"_w;
+    if (ksz.size() > 4) return which + "(" + PrintableText(ksz) + ") hosszabb 4 karakternél, nem fér el a fájlban"_w;
   }
   return {};
 }

@@ -89,14 +89,6 @@ std::string PadTurn(std::string ford) {
   return ford;
 }
 
-// A value as a message quotes it: a control byte shows as "?".
-std::string Printable(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  return out;
-}
-
 // ---------------------------------------------------------------- writing
 
 std::string ParamField(std::int32_t p) { return p == 0 ? std::string("    -  ") : IntToStrPadded(p, 5) + "  "; }
@@ -402,21 +394,21 @@ std::string SheetFormRefusal() {
   const auto& sheet = SheetModel();
   const std::string not_saved = ", a lap nem lett mentve."_w;
   if (sheet.Header.KSZ.size() > 4)
-    return "A karakterszám ("_w + Printable(sheet.Header.KSZ) + ") nem fér el a fájlban"_w + not_saved;
+    return "A karakterszám ("_w + PrintableText(sheet.Header.KSZ) + ") nem fér el a fájlban"_w + not_saved;
   SheetState planned = sheet;
   PrepareSheetForm(planned);
   const std::string name = SheetFileName(planned.Header);
   // The name comes from header fields that a loaded file can fill: it must not
   // lead out of the folder, nor break the line it is written on.
   if (name.find_first_of(std::string_view("/\\\0\r\n", 5)) != std::string::npos)
-    return "Érvénytelen fájlnév, a lap nem menthető: "_w + Printable(name);
+    return "Érvénytelen fájlnév, a lap nem menthető: "_w + PrintableText(name);
   const int line_count = planned.Sheet40Lines ? 40 : 20;
   for (int l = 1; l <= line_count; ++l) {
     const auto i = static_cast<std::size_t>(l);
     const std::string line = "A(z) "_w + std::to_string(l) + ". sor ";
     const std::string& code = sheet.Lines.SheetCodes[i];
-    if (code.find_first_of("\r\n") != std::string::npos) return line + "kódja sortörést tartalmaz"_w + not_saved;
-    if (code.size() > kCodeLength) return line + "kódja ("_w + Printable(code) + ") nem fér el a fájlban"_w + not_saved;
+    if (HasLineBreak(code)) return line + "kódja sortörést tartalmaz"_w + not_saved;
+    if (code.size() > kCodeLength) return line + "kódja ("_w + PrintableText(code) + ") nem fér el a fájlban"_w + not_saved;
     // A parameter has five columns; a "-" in them is the empty field's mark,
     // so a negative P1 or P2 (and P3 below -9) reads back as 0.
     for (std::size_t k = 0; k < 3; ++k) {

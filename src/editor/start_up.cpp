@@ -7,6 +7,7 @@
 #include "data/game_tables.h"
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
+#include "data/text.h"
 #include "editor/editor_state.h"
 #include "editor/menu_commands.h"
 #include "editor/notebook.h"
@@ -174,14 +175,10 @@ std::string OptionsRefusal() {
     texts.push_back({kRecent, RecentKey(i), recent[static_cast<std::size_t>(i)], kFolderLength, true});
   for (const Text& t : texts) {
     const std::string which = "a(z) ["_w + std::string(t.section) + "] " + t.key + " értéke "_w;
-    if (t.value.find_first_of("\r\n") != std::string::npos) return which + "sortörést tartalmaz"_w;
-    if (t.value.size() > t.kept) {
-      std::string shown = t.value;
-      for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20) c = '?';
-      return which + (t.quote ? "(" + shown + ") " : std::string()) + "hosszabb "_w + std::to_string(t.kept) +
-             " karakternél, nem fér el a fájlban"_w;
-    }
+    if (HasLineBreak(t.value)) return which + "sortörést tartalmaz"_w;
+    if (t.value.size() > t.kept)
+      return which + (t.quote ? "(" + PrintableText(t.value) + ") " : std::string()) + "hosszabb "_w +
+             std::to_string(t.kept) + " karakternél, nem fér el a fájlban"_w;
   }
   return {};
 }

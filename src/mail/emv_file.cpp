@@ -63,13 +63,6 @@ std::string EmvRefusal(const SheetState& sheet, bool with_queue) {
     if (value->find_first_of("&=") != std::string::npos)
       return "Az e-mail UL-ben egy érték nem tartalmazhat & vagy = jelet (hibás: "_w + key + ").";
 
-  const auto printable = [](std::string_view v) {
-    std::string out(v);
-    for (char& c : out)
-      if (static_cast<unsigned char>(c) < 0x20) c = '?';
-    return out;
-  };
-  const auto breaks_line = [](std::string_view v) { return v.find_first_of("\r\n") != std::string_view::npos; };
   // The header's values as the reader keeps them: at most `width` characters.
   struct Field {
     std::string label;
@@ -87,9 +80,9 @@ std::string EmvRefusal(const SheetState& sheet, bool with_queue) {
     fields.push_back({"A sorbanálló fordulószám"_w, h.PREFORD, 4, true});
   }
   for (const Field& f : fields) {
-    if (breaks_line(f.value)) return f.label + " sortörést tartalmaz."_w;
+    if (HasLineBreak(f.value)) return f.label + " sortörést tartalmaz."_w;
     if (f.value.size() > f.width)
-      return f.label + (f.quote ? " (" + printable(f.value) + ")" : std::string()) + " hosszabb "_w +
+      return f.label + (f.quote ? " (" + PrintableText(f.value) + ")" : std::string()) + " hosszabb "_w +
              std::to_string(f.width) + " karakternél, nem fér el az e-mail UL-ben."_w;
   }
   // The turn is written as a number, which the reader keeps to four places.
@@ -101,9 +94,9 @@ std::string EmvRefusal(const SheetState& sheet, bool with_queue) {
     const std::string& code = sheet.Lines.SheetCodes[i];
     if (code.empty()) continue;  // its parameters are written as 0
     const std::string line = "A(z) "_w + std::to_string(l) + ". sor ";
-    if (breaks_line(code)) return line + "kódja sortörést tartalmaz."_w;
+    if (HasLineBreak(code)) return line + "kódja sortörést tartalmaz."_w;
     if (code.size() > kCodeLength)
-      return line + "kódja ("_w + printable(code) + ") nem fér el az e-mail UL-ben."_w;
+      return line + "kódja ("_w + PrintableText(code) + ") nem fér el az e-mail UL-ben."_w;
     // The reader takes five characters of a parameter's value.
     for (std::size_t k = 0; k < 3; ++k) {
       const std::int32_t p = sheet.Lines.SheetParams[i][k];
