@@ -27,8 +27,7 @@ bool Empty(const TAccountRecord& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static RecordingMessageBoxes boxes;
-  InstallMessageBoxes(&boxes);
+  fuzz::FreshBoxes();
   fuzz::ClearScratchDir();
   ResetAccounts();
   ResetSheetModel();

@@ -8,7 +8,14 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "data/accounts_settings.h"
+#include "data/char_settings.h"
+#include "data/order_sheet.h"
+#include "editor/editor_state.h"
+#include "editor/program_state.h"
 #include "encyclopedia/encyclopedia_state.h"
+#include "orders/orders_state.h"
+#include "platform/message_box.h"
 #include "encyclopedia/text_unpack.h"
 
 namespace vorda::fuzz {
@@ -89,6 +96,23 @@ void UseInventedPacking(std::uint8_t text_mode) {
   if (!ParseEncyclopediaPacking(kInventedPackingFile, state.Packing).empty())
     Fail("the invented tables are refused", __FILE__, __LINE__);
   state.EncyclopediaTextMode = text_mode;
+}
+
+RecordingMessageBoxes& FreshBoxes() {
+  static RecordingMessageBoxes boxes;
+  InstallMessageBoxes(&boxes);
+  boxes.shown.clear();
+  boxes.asked.clear();
+  return boxes;
+}
+
+void ResetSheetStates() {
+  ResetSheetModel();
+  ResetOrdersState();
+  ResetCharSettings();
+  ResetAccounts();
+  ResetProgramState();
+  ResetEditorState();
 }
 
 std::uint8_t StateSource::Byte() { return pos_ < size_ ? data_[pos_++] : 0; }

@@ -11,6 +11,7 @@
 
 namespace vorda {
 struct EncyclopediaPacking;
+class RecordingMessageBoxes;
 }
 
 namespace vorda::fuzz {
@@ -39,6 +40,13 @@ bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b);
 // Puts those tables into Encyclopedia().Packing and `text_mode` (0..2) into its
 // EncyclopediaTextMode.
 void UseInventedPacking(std::uint8_t text_mode);
+
+// The message boxes of this run: installed, and emptied of the last run's.
+RecordingMessageBoxes& FreshBoxes();
+
+// The sheet, its header and everything its files and the editor around it
+// hold, as at program start.
+void ResetSheetStates();
 
 // The values a writer's target builds its random state from: any bytes, but
 // often the kind of text the program holds (digits, letters, blanks, the odd

@@ -15,9 +15,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorda;
-  static RecordingMessageBoxes boxes;
-  InstallMessageBoxes(&boxes);
-  boxes.shown.clear();
+  auto& boxes = fuzz::FreshBoxes();
   fuzz::ClearScratchDir();
   ResetProgramState();
   ResetSheetModel();

@@ -39,16 +39,9 @@ std::int32_t AsCarried(std::int32_t p, std::size_t k) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static RecordingMessageBoxes boxes;
-  InstallMessageBoxes(&boxes);
-  boxes.shown.clear();
+  auto& boxes = fuzz::FreshBoxes();
   fuzz::ClearScratchDir();
-  ResetSheetModel();
-  ResetOrdersState();
-  ResetCharSettings();
-  ResetAccounts();
-  ResetProgramState();
-  ResetEditorState();
+  fuzz::ResetSheetStates();
 
   fuzz::StateSource in(data, size);
   auto& sheet = SheetModel();
