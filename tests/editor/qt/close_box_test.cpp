@@ -12,22 +12,10 @@
 #include "editor/start_up.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/win1250.h"
+#include "support/qt/when_modal.h"
 
 namespace vorda {
 namespace {
-
-// Runs `answer` on the box once it is up.
-void WhenTheBoxIsUp(std::function<void(QMessageBox&)> answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(*box);
-  });
-  timer->start(10);
-}
 
 TEST(CloseBox, ListsTheFilesAndTakesItsKeys) {
   const std::vector<UnsavedFile> unsaved = {
@@ -44,7 +32,7 @@ TEST(CloseBox, ListsTheFilesAndTakesItsKeys) {
   } cases[] = {{Qt::Key_K, "k", 1}, {Qt::Key_V, "v", 0}, {Qt::Key_Escape, "", 0}, {Qt::Key_Return, "\r", 0}};
   bool first = true;
   for (const auto& c : cases) {
-    WhenTheBoxIsUp([&c, &first](QMessageBox& box) {
+    testing::WhenModalIsUp<QMessageBox>([&c, &first](QMessageBox& box) {
       if (first) {
         first = false;
         EXPECT_TRUE(box.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("close_box.png")));

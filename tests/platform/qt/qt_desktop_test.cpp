@@ -7,23 +7,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "support/qt/when_modal.h"
 #include "support/temp_dir.h"
 
 namespace vorda {
 namespace {
 
 // Runs `answer` on the open-file dialog once it is up.
-void WhenTheDialogIsUp(std::function<void(QFileDialog&)> answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(*dialog);
-  });
-  timer->start(10);
-}
+void WhenTheDialogIsUp(std::function<void(QFileDialog&)> answer) { testing::WhenModalIsUp<QFileDialog>(answer); }
 
 const std::vector<FileFilter> kFilters = {{"UL file", {"*.ul", "*.UL"}}};
 
