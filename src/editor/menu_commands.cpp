@@ -201,8 +201,8 @@ void NewSheet() {
 bool OpenChosenSheet(const std::string& path) {
   const std::string& program_dir = Program().ProgramDir;
   bool replaced = false;
+  BeginNotebookCommand();
   if (IsFile(path)) {
-    BeginNotebookCommand();
     Windows().NotebookSave();
     Windows().NotebookClear();
     const std::size_t slash = path.find_last_of('/');
