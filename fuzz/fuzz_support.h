@@ -11,6 +11,7 @@
 
 namespace vorda {
 struct EncyclopediaPacking;
+class RecordingMessageBoxes;
 }
 
 namespace vorda::fuzz {
@@ -39,6 +40,34 @@ bool SamePacking(const EncyclopediaPacking& a, const EncyclopediaPacking& b);
 // Puts those tables into Encyclopedia().Packing and `text_mode` (0..2) into its
 // EncyclopediaTextMode.
 void UseInventedPacking(std::uint8_t text_mode);
+
+// The message boxes of this run: installed, and emptied of the last run's.
+RecordingMessageBoxes& FreshBoxes();
+
+// The sheet, its header and everything its files and the editor around it
+// hold, as at program start.
+void ResetSheetStates();
+
+// The values a writer's target builds its random state from: any bytes, but
+// often the kind of text the program holds (digits, letters, blanks, the odd
+// line break or separator), so that most states can be written at all.
+class StateSource {
+ public:
+  StateSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool Bool();
+  // 0..max.
+  std::uint32_t Below(std::uint32_t max);
+  // Any 32-bit value, a small one, or one at the edge of a field's width.
+  std::int32_t Number();
+  // A text of 0..max_length bytes.
+  std::string Text(std::size_t max_length);
+
+ private:
+  std::uint8_t Byte();
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+};
 
 // Reports `what` with the source position and aborts, which libFuzzer records
 // as a crash with its input.

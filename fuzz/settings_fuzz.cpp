@@ -47,9 +47,7 @@ void CheckFields() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static RecordingMessageBoxes boxes;
-  InstallMessageBoxes(&boxes);
-  boxes.shown.clear();
+  fuzz::FreshBoxes();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const auto parts = fuzz::SplitParts(input, 2);
   fuzz::ClearScratchDir();
@@ -62,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoadAccountsAndSettings(fuzz::ScratchDir());
   CheckFields();
   const AccountsState first = Accounts();
-  FUZZ_CHECK(SaveAccountsAndSettings(fuzz::ScratchDir()));
+  FUZZ_CHECK(SaveAccountsAndSettings(fuzz::ScratchDir()).empty());
 
   ResetAccounts();
   LoadAccountsAndSettings(fuzz::ScratchDir());

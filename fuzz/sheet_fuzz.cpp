@@ -102,12 +102,7 @@ bool Unchanged(const Snapshot& a, const Snapshot& b) {
 
 // A sheet in memory that no file gives: a refused load must leave all of it.
 void FillStartState() {
-  ResetSheetModel();
-  ResetOrdersState();
-  ResetCharSettings();
-  ResetAccounts();
-  ResetProgramState();
-  ResetEditorState();
+  fuzz::ResetSheetStates();
   auto& s = SheetModel();
   s.Header.KSZ = "4321";
   s.Header.FORD = "0099";
@@ -137,9 +132,7 @@ std::string SheetName() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static RecordingMessageBoxes boxes;
-  InstallMessageBoxes(&boxes);
-  boxes.shown.clear();
+  auto& boxes = fuzz::FreshBoxes();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   fuzz::ClearScratchDir();
   fuzz::WriteScratchFile(kInputName, input);

@@ -260,21 +260,57 @@ void LoadAccountsAndSettings(const std::string& dir) {
   ReadSettingsFile(dir);
 }
 
-bool SaveAccountsAndSettings(const std::string& dir) {
+std::string AccountFileRefusal() {
   const auto& st = Accounts();
-  bool ok = true;
-  if (st.AccountCount > 0 && !WriteFileAtomically(ResolvePathNoCase(dir, kAccountFile), AccountFileText())) {
-    Messages().Show("A SZAMLAK.CFG nem írható: a számlák nem lettek elmentve (a korábbi fájl megmaradt)."_w,
-                    MessageKind::Error);
-    ok = false;
+  for (int i = 1; i <= std::min(st.AccountCount, kAccountCapacity); ++i) {
+    const auto& r = st.AccountTable[static_cast<std::size_t>(i)];
+    const std::string which = "a(z) "_w + std::to_string(i) + ". számla "_w;
+    // The password is never quoted.
+    const struct {
+      const char* name;
+      const std::string& value;
+      std::size_t width;
+      bool quote;
+    } fields[] = {{"KARAKTER", r.KSZ, 4, true}, {"SZAMLA", r.SZLA, 5, true}, {"KOD", r.KOD, 18, false},
+                  {"EMAIL", r.EMAIL, 35, true}};
+    for (const auto& f : fields) {
+      if (HasLineBreak(f.value)) return which + f.name + " értéke sortörést tartalmaz"_w;
+      if (f.value.size() > f.width)
+        return which + f.name + " értéke "_w + (f.quote ? "(" + PrintableText(f.value) + ") " : std::string()) +
+               "hosszabb "_w + std::to_string(f.width) + " karakternél, nem fér el a fájlban"_w;
+    }
   }
-  if (st.SettingsCount > 0 && !WriteFileAtomically(ResolvePathNoCase(dir, kSettingsFile), SettingsFileText())) {
-    Messages().Show(
-        "A beallit.cfg nem írható: a karakterek beállításai nem lettek elmentve (a korábbi fájl megmaradt)."_w,
-        MessageKind::Error);
-    ok = false;
+  return {};
+}
+
+std::string SettingsFileRefusal() {
+  const auto& st = Accounts();
+  for (int i = 1; i <= std::min<int>(st.SettingsCount, kSettingsCapacity); ++i) {
+    const std::string& ksz = st.SettingsTable[static_cast<std::size_t>(i)].KSZ;
+    const std::string which = "a(z) "_w + std::to_string(i) + ". karakter KSZ értéke "_w;
+    if (HasLineBreak(ksz)) return which + "sortörést tartalmaz"_w;
+    if (ksz.size() > 4) return which + "(" + PrintableText(ksz) + ") hosszabb 4 karakternél, nem fér el a fájlban"_w;
   }
-  return ok;
+  return {};
+}
+
+std::vector<UnsavedFile> SaveAccountsAndSettings(const std::string& dir) {
+  const auto& st = Accounts();
+  std::vector<UnsavedFile> unsaved;
+  auto save = [&](std::string_view name, const std::string& what, const std::string& refusal, auto text,
+                  FileAccess access) {
+    if (!refusal.empty()) {
+      unsaved.push_back({std::string(name), what, refusal});
+      return;
+    }
+    const FileWriteResult written = WriteFileAtomically(ResolvePathNoCase(dir, name), text(), access);
+    if (!written) unsaved.push_back({std::string(name), what, WriteFailureReason(written)});
+  };
+  if (st.AccountCount > 0)
+    save(kAccountFile, "a számlák"_w, AccountFileRefusal(), AccountFileText, FileAccess::OwnerOnly);
+  if (st.SettingsCount > 0)
+    save(kSettingsFile, "a karakterek beállításai"_w, SettingsFileRefusal(), SettingsFileText, FileAccess::Shared);
+  return unsaved;
 }
 
 std::uint8_t FindAccount(std::string_view code) {

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/order_sheet.h"
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -55,11 +57,19 @@ void ResetAccounts();
 // with this reset are the editor's to set.)
 void LoadAccountsAndSettings(const std::string& dir);
 
+// Why the account table, or the settings table, cannot be written so that it
+// reads back the same (a value longer than its field, a line break in a
+// value); empty when it can.
+std::string AccountFileRefusal();
+std::string SettingsFileRefusal();
+
 // Writes SZAMLAK.CFG when there is an account and beallit.cfg when there is a
-// settings entry; a file whose table is empty is left untouched. Each file is
-// replaced in one step, so a failed write keeps the old one; a failure is shown
-// and gives false.
-bool SaveAccountsAndSettings(const std::string& dir);
+// settings entry; a file whose table is empty is left untouched. A table that
+// its file cannot carry is not written at all; each file is replaced in one
+// step, so a failed write keeps the old one. SZAMLAK.CFG holds the passwords
+// and is readable by its owner only. Nothing is shown: the files not written
+// come back with why.
+std::vector<UnsavedFile> SaveAccountsAndSettings(const std::string& dir);
 
 // A character number in the one form that beallit.cfg keeps and that settings
 // entries are compared in: at most four characters, right-aligned with blanks

@@ -108,6 +108,15 @@ std::string ReplaceAll(std::string_view old_text, std::string_view new_text, std
   return text;
 }
 
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+std::string PrintableText(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  return out;
+}
+
 std::int32_t LeadingNumber(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;

@@ -15,6 +15,13 @@ std::string CwiToWin1250(std::string_view s);
 // the digits up to the first other character (none: 0); kept within 32 bits.
 std::int32_t LeadingNumber(std::string_view s);
 
+// Whether a value holds a CR or an LF, which would end its line in a file.
+bool HasLineBreak(std::string_view s);
+
+// A value as a message quotes it: every control byte (a line break, a tab) is
+// shown as "?", so that the message keeps its lines.
+std::string PrintableText(std::string_view s);
+
 // Lower-cases only the 26 plain capitals A..Z.
 char LowerCaseChar(char c);
 

@@ -12,6 +12,7 @@
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
+#include "platform/message_box.h"
 #include "platform/null_canvas.h"
 
 namespace vorda {
@@ -65,6 +66,7 @@ void SetModeKeyHandler(std::uint8_t mode, ModeKeyHandler handler) { Keys().handl
 
 void FormKeyDown(std::uint16_t& key, ShiftState shift) {
   if (shift != shift::None) return;
+  const OneBoxPerAction one_box;
   auto& ed = Editor();
   if (ed.EditorReady) {
     const std::uint8_t mode = ed.EditorMode;
@@ -112,6 +114,7 @@ void SetMenuShortcut(std::uint16_t key, ShiftState shift, MenuCommand command) {
 }
 
 bool RunMenuShortcut(std::uint16_t key, ShiftState shift) {
+  const OneBoxPerAction one_box;
   for (const Shortcut& s : Keys().shortcuts)
     if (s.key == key && s.shift == shift) {
       s.command();

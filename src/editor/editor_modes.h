@@ -53,7 +53,7 @@ void SetModeKeyHandler(std::uint8_t mode, ModeKeyHandler handler);
 // handler gets it, and the key is consumed (set to 0) in either case. After the
 // save prompt's Enter or Esc the editor returns to mode 1 and slot 1 is put back
 // (unless the prompt asked to stay open), then the sheet is drawn anew when the
-// prompt asked for it.
+// prompt asked for it. Whatever the key meets, it shows at most one box.
 void FormKeyDown(std::uint16_t& key, ShiftState shift);
 
 // The main window's key-up event: the map window follows the cursor.
@@ -66,6 +66,7 @@ using MenuCommand = void (*)();
 // one command.
 void SetMenuShortcut(std::uint16_t key, ShiftState shift, MenuCommand command);
 // Runs the command bound to the key, if any; true when a command took the key.
+// The command shows at most one box.
 bool RunMenuShortcut(std::uint16_t key, ShiftState shift);
 
 // "Sormozgatás" (F4): line-move mode on from edit mode, off from line-move

@@ -12,6 +12,7 @@
 #include "editor/editor_state.h"
 #include "editor/line_operations.h"
 #include "editor/line_refresh.h"
+#include "editor/notebook.h"
 #include "editor/program_state.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_files.h"
@@ -168,6 +169,7 @@ void ClosePrompt() {
 
 // The new sheet itself (the question about unsaved changes comes before).
 void NewSheet() {
+  BeginNotebookCommand();
   Windows().NotebookSave();
   Windows().NotebookClear();
   auto& sheet = SheetModel();
@@ -199,6 +201,7 @@ void NewSheet() {
 bool OpenChosenSheet(const std::string& path) {
   const std::string& program_dir = Program().ProgramDir;
   bool replaced = false;
+  BeginNotebookCommand();
   if (IsFile(path)) {
     Windows().NotebookSave();
     Windows().NotebookClear();
@@ -315,10 +318,12 @@ bool MenuConditionHolds(MenuCondition condition) {
 }
 
 void RunMenuItem(const MenuItemDef& item) {
+  const OneBoxPerAction one_box;
   if (item.command && MenuConditionHolds(item.condition)) item.command();
 }
 
 void RunRecentItem(int position, const std::string& file) {
+  const OneBoxPerAction one_box;
   if (MenuConditionHolds(MenuCondition::NoPopup)) RecentSheetClick(position, file);
 }
 
@@ -418,11 +423,13 @@ void ExitPromptKey(std::uint16_t key) {
       // Closing is carried out once the key is done; the editor is back in
       // edit mode by then, so the close is not refused as one behind a popup.
       Editor().SheetModified = false;
+      Program().SheetGivenUpForClose = true;
       ClosePrompt();
       Windows().CloseMain();
       break;
     case 'M':
       RestoreScreenRect(1);
+      BeginNotebookCommand();
       ShowSavePrompt();
       break;
     default:
@@ -448,6 +455,7 @@ void PendingActionPromptKey(std::uint16_t key) {
     case 'M':
       g_menu.pending = PendingAction::None;
       RestoreScreenRect(1);
+      BeginNotebookCommand();
       ShowSavePrompt();
       break;
     case 'T': {
@@ -515,7 +523,13 @@ void ULbetlts1Click() {
     OpenChosenSheet(*chosen);
 }
 
-void ULmentse1Click() { ShowSavePrompt(); }
+void ULmentse1Click() {
+  // From here to the prompt's Enter or Esc the notebook says at most once
+  // that it could not be saved (a new sheet's prompt goes on with the new
+  // sheet's command).
+  BeginNotebookCommand();
+  ShowSavePrompt();
+}
 void EmailULments1Click() { Windows().ShowEmailDialog(); }
 void N2fordulsszehasonltsa1Click() { Windows().ShowComparison(); }
 void Belltsok1Click() { Windows().ShowSettings(); }

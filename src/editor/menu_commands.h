@@ -38,9 +38,10 @@ struct MenuItemDef {
 // sheets follow at run time), the six of "&UL tábla".
 const std::vector<MenuItemDef>& MainMenu1();
 bool MenuConditionHolds(MenuCondition condition);
-// Runs the item's command when its condition holds.
+// Runs the item's command when its condition holds; it shows at most one box.
 void RunMenuItem(const MenuItemDef& item);
-// A recent-sheet item of the "&File" menu (acts when no popup is open).
+// A recent-sheet item of the "&File" menu (acts when no popup is open), with
+// at most one box.
 void RunRecentItem(int position, const std::string& file);
 
 // What the menu needs of the main window; filled in by the window.

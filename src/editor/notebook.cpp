@@ -1,5 +1,7 @@
 #include "editor/notebook.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -109,25 +111,93 @@ std::string NotebookStatus(std::string_view ksz) {
   return "NOTESZ: " + std::string(ksz) + " " + CharacterName(number);
 }
 
-bool SaveNotebook() {
+std::string NotebookRefusal(std::string_view ksz, std::string_view text) {
+  if (!NotebookKszValid(ksz)) return "a karakter száma (\""_w + std::string(ksz) + "\") nem lehet fájlnév"_w;
+  // A line ends in CR LF in the file, and any CR ends a line when it is read.
+  if (const std::size_t cr = text.find('\r'); cr != std::string_view::npos) {
+    const auto line = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(cr), '\n') + 1;
+    return "a(z) "_w + std::to_string(line) + ". sora kocsivissza-jelet tartalmaz, ami nem fér el a fájlban"_w;
+  }
+  return {};
+}
+
+void BeginNotebookCommand() { g_notebook.FailureShown = false; }
+
+namespace {
+
+struct NotebookProblem {
+  UnsavedFile unsaved;
+  std::string message;  // the box outside shut-down
+};
+
+std::string What(std::string_view ksz) { return "a(z) "_w + std::string(ksz) + " karakter jegyzetei"_w; }
+
+// Writes the notes; what went wrong when it failed. Nothing is shown here.
+std::optional<NotebookProblem> WriteNotebook() {
   auto& nb = g_notebook;
   const std::string ksz = SaveKsz();
   const std::string& dir = Program().ProgramDir;
-  if (!NotebookKszValid(ksz)) {
-    Messages().Show("A notesz nem menthető: a karakter száma (\""_w + ksz + "\") nem lehet fájlnév."_w,
-                    MessageKind::Error);
-    return false;
+  const std::string file = std::string(kFolderName) + "/" + ksz + ".not";
+  if (const std::string why = NotebookRefusal(ksz, nb.Text); !why.empty()) {
+    const std::string message =
+        NotebookKszValid(ksz)
+            ? "A(z) "_w + ksz + " karakter noteszét nem sikerült menteni ("_w + why + ")."
+            : "A notesz nem menthető: "_w + why + "."_w;
+    return NotebookProblem{{file, What(ksz), why}, message};
   }
   const std::string folder = NotebookFolder(dir);
+  FileWriteResult written;
   std::error_code ec;
-  if (!fs::is_directory(folder, ec)) fs::create_directory(folder, ec);
-  if (ec || !WriteFileAtomically(NotebookPath(dir, ksz), NotebookFileBytes(nb.Text))) {
-    Messages().Show("A(z) "_w + ksz + " karakter noteszét nem sikerült menteni (a korábbi fájl megmaradt)."_w,
-                    MessageKind::Error);
-    return false;
+  if (fs::exists(folder, ec) && !fs::is_directory(folder, ec)) {
+    written.failed = WriteStep::Create;
+    written.error = ENOTDIR;  // a file where the folder should be
+  } else if (!fs::is_directory(folder, ec) && !fs::create_directory(folder, ec)) {
+    written.failed = WriteStep::Create;
+    written.error = ec ? ec.value() : EIO;
+  } else {
+    written = WriteFileAtomically(NotebookPath(dir, ksz), NotebookFileBytes(nb.Text));
   }
-  nb.Modified = false;
-  return true;
+  if (written) return std::nullopt;
+  return NotebookProblem{{file, What(ksz), WriteFailureReason(written)},
+                         "A(z) "_w + ksz + " karakter noteszét nem sikerült menteni"_w +
+                             WriteFailureNote(written, "a korábbi fájl megmaradt"_w) + "."};
+}
+
+void NotebookSaved() {
+  g_notebook.Modified = false;
+  g_notebook.SaveFailed = false;
+}
+
+}  // namespace
+
+bool SaveNotebook() {
+  auto& nb = g_notebook;
+  const auto problem = WriteNotebook();
+  if (!problem) {
+    NotebookSaved();
+    return true;
+  }
+  nb.SaveFailed = true;
+  if (!nb.FailureShown) {
+    nb.FailureShown = true;
+    Messages().Show(problem->message, MessageKind::Error);
+  }
+  return false;
+}
+
+std::optional<UnsavedFile> SaveNotebookAtClose() {
+  const auto problem = WriteNotebook();
+  if (!problem) {
+    NotebookSaved();
+    return std::nullopt;
+  }
+  g_notebook.SaveFailed = true;
+  return problem->unsaved;
+}
+
+void NotebookProgramEnds(bool give_up) {
+  if (give_up) NotebookSaved();
+  g_notebook.ProgramEnding = true;
 }
 
 bool SaveNotebookIfKept() {
@@ -144,7 +214,8 @@ void ClearNotebook() {
 
 void LoadNotebook() {
   auto& nb = g_notebook;
-  if (nb.Modified && !SaveNotebook()) return;
+  // Until a save succeeds, the notes and their status line stay as they are.
+  if ((nb.Modified || nb.SaveFailed) && !SaveNotebook()) return;
   const std::string& ksz = SheetModel().Header.KSZ;
   nb.Text.clear();
   nb.Modified = false;
@@ -162,6 +233,13 @@ void LoadNotebook() {
 void LinkNotebook(std::function<void()> refresh) {
   auto& links = Windows();
   links.OnNotebookSave = [] { return !g_notebook.Shown || SaveNotebook(); };
+  // Notes that a failed save left behind are written at shut-down even when
+  // the window was closed since: they are never dropped unasked.
+  links.OnNotebookSaveAtClose = []() -> std::optional<UnsavedFile> {
+    if (!g_notebook.Shown && !g_notebook.SaveFailed) return std::nullopt;
+    return SaveNotebookAtClose();
+  };
+  links.OnNotebookProgramEnds = [](bool give_up) { NotebookProgramEnds(give_up); };
   links.OnNotebookSaveIfKept = [] {
     if (g_notebook.Shown) SaveNotebookIfKept();
   };

@@ -6,11 +6,15 @@
 //
 // Notes are never lost: the folder is created when a save finds it missing,
 // every clear is preceded by a save, a save goes through a temporary file, the
-// text is kept (and the user told) when a save fails, and a character number
-// that is no plain number never becomes a file name.
+// text and its status line are kept (and the user told, once per command) until
+// a save succeeds, and a character number that is no plain number never
+// becomes a file name.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -20,6 +24,14 @@ struct NotebookState {
   std::string Status;    // "NOTESZ: " + KSZ + " " + the character's name
   std::string ShownKsz;  // whose notes Text holds; empty after a clear
   bool Modified = false; // Text changed since it was loaded or saved
+  // The last save failed: Text is kept, under ShownKsz, until one succeeds.
+  bool SaveFailed = false;
+  // A failed save was reported during the current command; its further
+  // failures stay silent.
+  bool FailureShown = false;
+  // The close was carried out: the window is closed with the program and
+  // saves nothing more.
+  bool ProgramEnding = false;
 };
 
 NotebookState& Notebook();
@@ -38,9 +50,26 @@ std::string NotebookTextOfFile(std::string_view bytes);
 // "NOTESZ: " + KSZ + " " + the name of character KSZ.
 std::string NotebookStatus(std::string_view ksz);
 
+// Why `text` cannot be stored as the notebook of `ksz` so that it reads back
+// the same; empty when it can.
+std::string NotebookRefusal(std::string_view ksz, std::string_view text);
+
+// A command that may save the notebook begins (a sheet opened or begun, the
+// save prompt opened, the window closed): its first failed save is reported
+// again.
+void BeginNotebookCommand();
+
 // Writes the notes under the character whose notes they are (the sheet's when
-// none was loaded), creating the folder; false, with a message, on failure.
+// none was loaded), creating the folder; false on failure, with a message
+// unless one was shown already during this command.
 bool SaveNotebook();
+// The same save at shut-down, where nothing is shown: the file and why when it
+// failed.
+std::optional<UnsavedFile> SaveNotebookAtClose();
+// The program ends, the notes saved at shut-down or (`give_up`: the user
+// closes without saving) given up: nothing saves them any more, the window's
+// own save as it closes included.
+void NotebookProgramEnds(bool give_up);
 // Saves only when there is something to keep: notes in the text, or a file of
 // that character already.
 bool SaveNotebookIfKept();

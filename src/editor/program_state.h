@@ -37,6 +37,9 @@ struct ProgramState {
   // (index 0 unused).
   std::array<std::string, 11> RecentSheets;
   std::int32_t PendingMenuIndex = 0;
+  // The exit prompt's "K" gave up the sheet's changes for a close that is
+  // still to come; when the close box keeps the window, they count again.
+  bool SheetGivenUpForClose = false;
 };
 
 ProgramState& Program();

@@ -375,8 +375,11 @@ void LoadEmailFile(std::string_view bytes, const std::string& file_name) {
 
 }  // namespace
 
-bool WriteSheetForm(const std::string& dir) {
-  auto& sheet = SheetModel();
+std::string SheetFileName(const SheetHeader& header) {
+  return header.KSZ + "-" + header.FORD + (header.SendFlags[BEALL] ? "b" : "") + ".ul";
+}
+
+void PrepareSheetForm(SheetState& sheet) {
   auto& h = sheet.Header;
   sheet.Sheet40Lines = false;
   for (int l = 21; l <= kSheetLines; ++l)
@@ -385,17 +388,59 @@ bool WriteSheetForm(const std::string& dir) {
   // sheet again writes the same name and bytes.
   h.FORD = PadTurn(std::to_string(SheetTurnNumber(h.FORD)));
   h.KSZ = CharacterNumber(h.KSZ);
+}
 
-  const std::string name = h.KSZ + "-" + h.FORD + (h.SendFlags[BEALL] ? "b" : "") + ".ul";
+std::string SheetFormRefusal() {
+  const auto& sheet = SheetModel();
+  const std::string not_saved = ", a lap nem lett mentve."_w;
+  if (sheet.Header.KSZ.size() > 4)
+    return "A karakterszám ("_w + PrintableText(sheet.Header.KSZ) + ") nem fér el a fájlban"_w + not_saved;
+  SheetState planned = sheet;
+  PrepareSheetForm(planned);
+  const std::string name = SheetFileName(planned.Header);
   // The name comes from header fields that a loaded file can fill: it must not
-  // lead out of the folder.
-  if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos) {
-    Messages().Show("Érvénytelen fájlnév, a lap nem menthető: "_w + name, MessageKind::Error);
+  // lead out of the folder, nor break the line it is written on.
+  if (name.find_first_of(std::string_view("/\\\0\r\n", 5)) != std::string::npos)
+    return "Érvénytelen fájlnév, a lap nem menthető: "_w + PrintableText(name);
+  const int line_count = planned.Sheet40Lines ? 40 : 20;
+  for (int l = 1; l <= line_count; ++l) {
+    const auto i = static_cast<std::size_t>(l);
+    const std::string line = "A(z) "_w + std::to_string(l) + ". sor ";
+    const std::string& code = sheet.Lines.SheetCodes[i];
+    if (HasLineBreak(code)) return line + "kódja sortörést tartalmaz"_w + not_saved;
+    if (code.size() > kCodeLength) return line + "kódja ("_w + PrintableText(code) + ") nem fér el a fájlban"_w + not_saved;
+    // A parameter has five columns; a "-" in them is the empty field's mark,
+    // so a negative P1 or P2 (and P3 below -9) reads back as 0.
+    for (std::size_t k = 0; k < 3; ++k) {
+      const std::int32_t p = sheet.Lines.SheetParams[i][k];
+      if (p < -9999 || p > 99999)
+        return line + "P" + std::to_string(k + 1) + " értéke ("_w + std::to_string(p) + ") nem fér el a fájlban"_w +
+               not_saved;
+    }
+    const std::int32_t manual = sheet.Lines.SheetTvpManual[i];
+    if (manual < -kManualTvpLimit || manual > kManualTvpLimit)
+      return line + "kézi TVP értéke ("_w + std::to_string(manual) + ") nem fér el a fájlban"_w + not_saved;
+  }
+  return {};
+}
+
+bool WriteSheetForm(const std::string& dir) {
+  if (const std::string why = SheetFormRefusal(); !why.empty()) {
+    Messages().Show(why, MessageKind::Error);
     return false;
   }
+  auto& sheet = SheetModel();
+  // A failed save leaves the sheet as it was.
+  const SheetHeader header_before = sheet.Header;
+  const bool forty_before = sheet.Sheet40Lines;
+  PrepareSheetForm(sheet);
+  const std::string name = SheetFileName(sheet.Header);
   ComputeStatusValues();
-  if (!WriteFileAtomically(ResolvePathNoCase(dir, name), SheetFormText())) {
-    Messages().Show("A lap mentése nem sikerült: "_w + name + " (a korábbi fájl változatlan maradt)."_w,
+  if (const FileWriteResult written = WriteFileAtomically(ResolvePathNoCase(dir, name), SheetFormText()); !written) {
+    sheet.Header = header_before;
+    sheet.Sheet40Lines = forty_before;
+    Messages().Show("A lap mentése nem sikerült: "_w + name +
+                        WriteFailureNote(written, "a korábbi fájl változatlan maradt"_w) + ".",
                     MessageKind::Error);
     return false;
   }

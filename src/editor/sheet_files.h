@@ -6,14 +6,30 @@
 // the editor defaults it resets.
 #include <string>
 
+#include "data/order_sheet.h"
+
 namespace vorda {
 
-// Writes the current sheet to `dir`/KSZ-FORD.ul ("b" before ".ul" for a settings
-// sheet), with KSZ and FORD first put in the form a load gives them back (FORD
-// padded to four digits) and the 40-line form chosen when a code stands in
-// lines 21..40. The file is replaced in one step: on failure the old
-// file stays as it was, a message says so and the result is false. On success
-// the sheet counts as saved and its name goes first in the recent-sheet list.
+// KSZ-FORD.ul, with "b" before ".ul" for a settings sheet.
+std::string SheetFileName(const SheetHeader& header);
+
+// The sheet as its file holds it: KSZ and FORD in the form a load gives them
+// back (FORD padded to four digits) and the 40-line form chosen when a code
+// stands in lines 21..40.
+void PrepareSheetForm(SheetState& sheet);
+
+// Why the current sheet cannot be written as a ".UL" file that reads back the
+// same (a value wider than its column, a line break, a name that leaves the
+// folder), naming the line, the field and the value; empty when it can. A
+// negative P1 or P2 (P3 below -9) is no refusal: "-" marks the empty field,
+// so it reads back as 0.
+std::string SheetFormRefusal();
+
+// Writes the current sheet to `dir`/SheetFileName, prepared as above. A sheet
+// the file cannot carry is refused before anything is written. The file is
+// replaced in one step: on failure the old file stays as it was, the sheet as
+// it was, a message says why and the result is false. On success the sheet
+// counts as saved and its name goes first in the recent-sheet list.
 bool WriteSheetForm(const std::string& dir);
 
 // Reads `dir`/`file_name` (found whatever its case) into the sheet, its header

@@ -1,12 +1,16 @@
 #include "editor/start_up.h"
 
+#include <utility>
+
 #include "data/accounts_settings.h"
 #include "data/char_settings.h"
 #include "data/game_tables.h"
 #include "data/map_grid.h"
 #include "data/order_sheet.h"
+#include "data/text.h"
 #include "editor/editor_state.h"
 #include "editor/menu_commands.h"
+#include "editor/notebook.h"
 #include "editor/program_state.h"
 #include "editor/sheet_files.h"
 #include "editor/sheet_screen.h"
@@ -145,6 +149,40 @@ IniProfile OptionsProfile() {
   return ini;
 }
 
+std::string OptionsRefusal() {
+  const auto& o = Program().Options;
+  struct Text {
+    std::string_view section;
+    std::string key;
+    const std::string& value;
+    std::size_t kept;  // what the reader keeps of it
+    bool quote;
+  };
+  // CurrentUL is cut to its ten characters as it is written.
+  std::vector<Text> texts = {
+      {kUl, "CurrentUL", o.CurrentUL, std::string::npos, true},
+      {kUl, "Lexor", o.Lexor, kFolderLength, true},
+      {kUl, "Map", o.Map, kFolderLength, true},
+      {kUl, "Fordulo", o.Fordulo, kFolderLength, true},
+      {kSend, "SenderEmail", o.SenderEmail, kMailLength, true},
+      {kSend, "SendCC", o.SendCC, kMailLength, true},
+      {kSend, "SMTP", o.SMTP, kMailLength, true},
+      {kSend, "Username", o.Username, kFolderLength, true},
+      {kSend, "Password", o.Password, kPasswordLength, false},
+  };
+  const auto& recent = Program().RecentSheets;
+  for (int i = 1; i <= kRecentSlots; ++i)
+    texts.push_back({kRecent, RecentKey(i), recent[static_cast<std::size_t>(i)], kFolderLength, true});
+  for (const Text& t : texts) {
+    const std::string which = "a(z) ["_w + std::string(t.section) + "] " + t.key + " értéke "_w;
+    if (HasLineBreak(t.value)) return which + "sortörést tartalmaz"_w;
+    if (t.value.size() > t.kept)
+      return which + (t.quote ? "(" + PrintableText(t.value) + ") " : std::string()) + "hosszabb "_w +
+             std::to_string(t.kept) + " karakternél, nem fér el a fájlban"_w;
+  }
+  return {};
+}
+
 bool ReadIniAtStart(const IniStorage& ini) {
   auto& p = Program();
   for (auto& slot : p.RecentSheets) slot.clear();
@@ -244,6 +282,7 @@ void RecentSheetClick(int position, const std::string& file) {
     Messages().Show("Nem létezik ilyen file!"_w, MessageKind::Error);
     return;
   }
+  BeginNotebookCommand();
   Windows().NotebookSave();
   if (!LoadSheet(p.ProgramDir, file)) return;
   LoadGameDataFiles(p.ProgramDir);
@@ -290,15 +329,42 @@ bool ShutDown(IniStorage& ini) {
   o.Color = ed.ColorMarkup ? 1 : 0;
   o.Replacer = 0;  // typing over a line is never switched on
 
-  bool ok = true;
-  if (!ini.Write(OptionsProfile().Serialize())) {
-    Messages().Show("A beállítások mentése nem sikerült: "_w + p.IniPath + " (a korábbi fájl változatlan maradt)."_w,
-                    MessageKind::Error);
-    ok = false;
+  std::vector<UnsavedFile> unsaved;
+  const std::string ini_name = p.IniPath.substr(p.IniPath.find_last_of('/') + 1);
+  const std::string ini_what = "a program beállításai"_w;
+  if (const std::string why = OptionsRefusal(); !why.empty()) {
+    unsaved.push_back({ini_name, ini_what, why});
+  } else if (const FileWriteResult written = ini.Write(OptionsProfile().Serialize()); !written) {
+    unsaved.push_back({ini_name, ini_what, WriteFailureReason(written)});
   }
-  ok = SaveAccountsAndSettings(p.ProgramDir) && ok;
-  ok = Windows().NotebookSave() && ok;
-  return ok;
+  for (UnsavedFile& file : SaveAccountsAndSettings(p.ProgramDir)) unsaved.push_back(std::move(file));
+  if (auto notes = Windows().NotebookSaveAtClose()) unsaved.push_back(std::move(*notes));
+  const bool give_up =
+      !unsaved.empty() && Messages().Ask(CloseBoxText(unsaved), CloseBoxAnswers(), MessageKind::Error) == 1;
+  const bool sheet_given_up = std::exchange(p.SheetGivenUpForClose, false);
+  if (!unsaved.empty() && !give_up) {
+    // The window stays with everything as it was, the sheet's changes too.
+    if (sheet_given_up) Editor().SheetModified = true;
+    return false;
+  }
+  // Nothing is to save the notes on the way out: they are saved, or given up.
+  Windows().NotebookProgramEnds(give_up);
+  return true;
+}
+
+std::string CloseBoxText(const std::vector<UnsavedFile>& unsaved) {
+  std::string text = "A program bezárásakor ezeket a fájlokat nem sikerült elmenteni:\r"_w;
+  for (const UnsavedFile& f : unsaved) text += "\r" + f.file + " (" + f.what + "): " + f.reason;
+  text +=
+      "\r\rVissza: a program nyitva marad, és semmi sem vész el. Ha helyet szabadított fel, vagy elhárította "
+      "a hibát, újra bezárhatja.\r"
+      "Kilépés mentés nélkül: a program most bezárul, ezek a fájlok úgy maradnak a lemezen, ahogy most vannak."_w;
+  return text;
+}
+
+const std::vector<std::string>& CloseBoxAnswers() {
+  static const std::vector<std::string> answers = {"&Vissza"_w, "&Kilépés mentés nélkül"_w};
+  return answers;
 }
 
 }  // namespace vorda

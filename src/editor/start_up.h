@@ -71,11 +71,24 @@ enum class CloseAnswer {
 };
 CloseAnswer AskToClose();
 
+// Why the options cannot be written to the ini file so that they read back the
+// same (a text longer than the reader keeps, a line break); empty when they can.
+std::string OptionsRefusal();
+
+// The one box of a close that could not write everything: each file not
+// written and why, and its two answers, "Vissza" (the default, and Esc's) and
+// "Kilépés mentés nélkül".
+std::string CloseBoxText(const std::vector<UnsavedFile>& unsaved);
+const std::vector<std::string>& CloseBoxAnswers();
+
 // Writes the ini file (with the main window's place already in Options; the
 // map window's and the notebook's places are read from their links), the
-// account and settings files and the notebook shown. Every write replaces its
-// file in one step; when one fails it is reported and the result is false, so
-// that the window stays open and nothing is lost.
+// account and settings files and the notebook shown. Every write is tried and
+// replaces its file in one step. When all are written the result is true (the
+// window closes). Otherwise one box lists what was not written: "Vissza" gives
+// false, so that the window stays open and nothing is lost; "Kilépés mentés
+// nélkül" gives true, the files stay as they are on disk, and the notes shown
+// are given up without a further box.
 bool ShutDown(IniStorage& ini);
 
 // Reloads MAP.DAT from the map folder (a command without menu item or key).

@@ -7,7 +7,10 @@
 // only through these links.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -55,6 +58,12 @@ struct WindowLinks {
   std::function<void()> OnNotebookSaveIfKept;
   std::function<void()> OnNotebookClear;
   std::function<void()> OnNotebookLoad;
+  // At shut-down: the notes shown (or left unsaved by a failed save) are
+  // written without a box; the file and why when that failed. ProgramEnds:
+  // the close is carried out, with the notes saved or (`give_up`) given up by
+  // the user; the window saves nothing more on its way out.
+  std::function<std::optional<UnsavedFile>()> OnNotebookSaveAtClose;
+  std::function<void(bool give_up)> OnNotebookProgramEnds;
 
   void CloseMain() const {
     if (OnCloseMain) OnCloseMain();
@@ -82,6 +91,12 @@ struct WindowLinks {
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }
   void NotebookLoad() const { Call(OnNotebookLoad); }
+  std::optional<UnsavedFile> NotebookSaveAtClose() const {
+    return OnNotebookSaveAtClose ? OnNotebookSaveAtClose() : std::nullopt;
+  }
+  void NotebookProgramEnds(bool give_up) const {
+    if (OnNotebookProgramEnds) OnNotebookProgramEnds(give_up);
+  }
 };
 
 WindowLinks& Windows();

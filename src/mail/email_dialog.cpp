@@ -58,9 +58,8 @@ void RefreshQueueLabel() {
 
 void Show(const std::string& text) { Messages().Show(text, MessageKind::Information); }
 
-// The four checks of the account data, in the order the player reads them,
-// then the check that no value can break the file's "key=value&" layout. The
-// first that fails is shown; true when all pass.
+// The four checks of the account data, in the order the player reads them.
+// The first that fails is shown; true when all pass.
 bool CheckAccountData() {
   const auto& h = Header();
   const std::string not_saved = "\rAz UL nem lett elmentve!!!"_w;
@@ -84,16 +83,6 @@ bool CheckAccountData() {
     return false;
   }
 
-  std::vector<std::pair<std::string, const std::string*>> values = {
-      {"KSZ", &h.KSZ},     {"SZLA", &h.SZLA},         {"FORD", &h.FORD},       {"PSW", &h.PSW},
-      {"email", &h.EMAIL}, {"NEWEMAIL", &h.NEWEMAIL}, {"PREKAR", &h.PREKAR},   {"PREFORD", &h.PREFORD}};
-  const auto& codes = SheetModel().Lines.SheetCodes;
-  for (int l = 1; l <= kSheetLines; ++l) values.push_back({"C" + std::to_string(l), &codes[static_cast<std::size_t>(l)]});
-  for (const auto& [key, value] : values) {
-    if (value->find_first_of("&=") == std::string::npos) continue;
-    Show("Az e-mail UL-ben egy érték nem tartalmazhat & vagy = jelet (hibás: "_w + key + ")." + not_saved);
-    return false;
-  }
   return true;
 }
 
@@ -249,16 +238,40 @@ bool Ments1Click(const std::string& dir) {
   if (queue_bad) Show("A sorbanálló rész hibás!\rAz UL nem sorbanállósként lesz elmentve!"_w);
   const bool with_queue = queue_set && !queue_bad && h.PREFORD != "0000";
 
-  if (!WriteSheetForm(dir)) return false;
-
-  PrepareEmvSheet(sheet);
-  const std::string name = EmvFileName(h);
-  ComputeStatusValues();
-  if (!WriteFileAtomically(ResolvePathNoCase(dir, name), EmvFileText(sheet, Status().CheckSum, with_queue))) {
-    Messages().Show("Az e-mail UL fájl nem írható: "_w + name + " (a korábbi fájl változatlan maradt)."_w,
-                    MessageKind::Error);
+  // Neither file is written when either could not carry the sheet.
+  if (const std::string why = SheetFormRefusal(); !why.empty()) {
+    Messages().Show(why, MessageKind::Error);
     return false;
   }
+  SheetState planned = sheet;
+  PrepareSheetForm(planned);
+  PrepareEmvSheet(planned);
+  if (const std::string why = EmvRefusal(planned, with_queue); !why.empty()) {
+    Show(why + "\rAz UL nem lett elmentve!!!"_w);
+    return false;
+  }
+
+  const bool modified_before = Editor().SheetModified;
+  if (!WriteSheetForm(dir)) return false;
+
+  // The codes cut and the account number shortened only once the file is
+  // written.
+  SheetState prepared = sheet;
+  PrepareEmvSheet(prepared);
+  const std::string name = EmvFileName(prepared.Header);
+  ComputeStatusValues();
+  if (const FileWriteResult written = WriteFileAtomically(ResolvePathNoCase(dir, name),
+                                                          EmvFileText(prepared, Status().CheckSum, with_queue));
+      !written) {
+    Messages().Show("Az e-mail UL fájl nem írható: "_w + name +
+                        WriteFailureNote(written, "a korábbi fájl változatlan maradt"_w) + ".",
+                    MessageKind::Error);
+    // The e-mail save as a whole failed: the sheet still counts as unsaved
+    // if it did before.
+    Editor().SheetModified = modified_before;
+    return false;
+  }
+  sheet = std::move(prepared);
   Editor().SheetModified = false;
   UpperCaseSheetCodes(sheet);
   RedrawSheetInPlace();

@@ -40,6 +40,13 @@ void PrepareEmvSheet(SheetState& sheet);
 // typed or read back in lower case is upper case from then on).
 void UpperCaseSheetCodes(SheetState& sheet);
 
+// Why a prepared sheet cannot be written as an e-mail order file that reads
+// back the same (a value longer than the reader keeps, a line break), naming
+// the line, the field and the value; empty when it can. What the format itself
+// drops (the parameters of a line without code, the encodings but one, the
+// e-mail address) is no refusal. `with_queue`: the queued pair is written.
+std::string EmvRefusal(const SheetState& sheet, bool with_queue);
+
 // The file's bytes. Codes are written in lower case; the sheet is not changed.
 // `with_queue`: the queued character and turn are written.
 std::string EmvFileText(const SheetState& sheet, std::int32_t check_sum, bool with_queue);

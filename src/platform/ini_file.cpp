@@ -149,6 +149,8 @@ std::optional<std::string> FileIniStorage::Read() const {
   return ReadWholeFile(path_);
 }
 
-bool FileIniStorage::Write(std::string_view bytes) { return WriteFileAtomically(path_, bytes); }
+FileWriteResult FileIniStorage::Write(std::string_view bytes) {
+  return WriteFileAtomically(path_, bytes, FileAccess::OwnerOnly);
+}
 
 }  // namespace vorda

@@ -21,13 +21,16 @@
 // - The file is always written whole, from the values the program holds, in the
 //   order they were set: nothing of the old file survives a write, and the
 //   write goes to a temporary file that is then renamed over the old one, so a
-//   failed write leaves the old file as it was.
+//   failed write leaves the old file as it was. The file may hold a password,
+//   so it is readable by its owner only.
 // The texts are bytes (Windows-1250); nothing is converted.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -69,8 +72,9 @@ class IniStorage {
   virtual bool Exists() const = 0;
   // The whole file's bytes; nullopt when it does not exist or cannot be read.
   virtual std::optional<std::string> Read() const = 0;
-  // Replaces the file with `bytes` in one step; false (old file kept) on failure.
-  virtual bool Write(std::string_view bytes) = 0;
+  // Replaces the file with `bytes` in one step; on failure the old file is
+  // kept and the result says why.
+  virtual FileWriteResult Write(std::string_view bytes) = 0;
 };
 
 // A file on disk.
@@ -79,7 +83,7 @@ class FileIniStorage : public IniStorage {
   explicit FileIniStorage(std::string path) : path_(std::move(path)) {}
   bool Exists() const override;
   std::optional<std::string> Read() const override;
-  bool Write(std::string_view bytes) override;
+  FileWriteResult Write(std::string_view bytes) override;
   const std::string& Path() const { return path_; }
 
  private:
@@ -87,18 +91,25 @@ class FileIniStorage : public IniStorage {
 };
 
 // A file held in memory, for tests: `bytes` is the file (nullopt: none), and
-// `fail_writes` makes every write fail and keep the old bytes.
+// `fail_error` makes every write fail with that error number and keep the old
+// bytes.
 class MemoryIniStorage : public IniStorage {
  public:
   bool Exists() const override { return bytes.has_value(); }
   std::optional<std::string> Read() const override { return bytes; }
-  bool Write(std::string_view b) override {
-    if (fail_writes) return false;
+  FileWriteResult Write(std::string_view b) override {
+    FileWriteResult result;
+    result.existed = bytes.has_value();
+    if (fail_error != 0) {
+      result.failed = WriteStep::Rename;
+      result.error = fail_error;
+      return result;
+    }
     bytes = std::string(b);
-    return true;
+    return result;
   }
   std::optional<std::string> bytes;
-  bool fail_writes = false;
+  int fail_error = 0;
 };
 
 }  // namespace vorda

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -107,7 +108,7 @@ TEST_F(AccountsSettingsTest, WritesBothFilesByteForByte) {
   AppendSettingsEntry(Settings("1234", 12, 7, 3, 150, 20, 5, -5));
   AppendSettingsEntry(Settings("5678", 10, 10, 20, -1234567, 1234567, 0, 0));
 
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), kAccountsGolden);
   EXPECT_EQ(dir.Read("beallit.cfg"), kSettingsGolden);
   EXPECT_TRUE(boxes.shown.empty());
@@ -151,7 +152,7 @@ TEST_F(AccountsSettingsTest, ReadsGoldenFilesFieldByFieldAndWritesThemBackUnchan
 
   std::filesystem::remove(dir.path() + "/SZAMLAK.CFG");
   std::filesystem::remove(dir.path() + "/beallit.cfg");
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), kAccountsGolden);
   EXPECT_EQ(dir.Read("beallit.cfg"), kSettingsGolden);
   EXPECT_TRUE(boxes.shown.empty());
@@ -218,13 +219,13 @@ TEST_F(AccountsSettingsTest, ResetsHeaderAndCharacterWhetherOrNotTheFilesExist) 
 TEST_F(AccountsSettingsTest, EmptyTablesLeaveTheirFilesUntouched) {
   dir.Write("SZAMLAK.CFG", "old accounts");
   dir.Write("beallit.cfg", "old settings");
-  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()));
+  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
   EXPECT_EQ(dir.Read("beallit.cfg"), "old settings");
 
   // Only the table that has entries rewrites its file.
   AppendSettingsEntry(Settings("1234", 10, 10, 0, 0, 0, 0, 0));
-  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()));
+  EXPECT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
   EXPECT_NE(dir.Read("beallit.cfg"), "old settings");
 }
@@ -234,7 +235,7 @@ TEST_F(AccountsSettingsTest, FilesInAnotherCaseAreReadAndOverwritten) {
   LoadAccountsAndSettings(dir.path());
   ASSERT_EQ(Accounts().AccountCount, 2);
   Accounts().AccountTable[2].KOD = "uj";
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "/SZAMLAK.CFG"));
   EXPECT_NE(dir.Read("Szamlak.Cfg").find("KOD     = uj\r\n"), std::string::npos);
 }
@@ -257,7 +258,7 @@ TEST_F(AccountsSettingsTest, LookUpsTakeTheLastMatch) {
   EXPECT_EQ(FindSheetSettings(), 0);
 
   // Both duplicates are written back.
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   const std::string text = dir.Read("SZAMLAK.CFG");
   EXPECT_NE(text.find("SZAMLA  = 11111"), std::string::npos);
   EXPECT_NE(text.find("SZAMLA  = 33333"), std::string::npos);
@@ -280,7 +281,7 @@ TEST_F(AccountsSettingsTest, DamagedSettingsEntriesAreDroppedAndReadingGoesOn) {
   EXPECT_EQ(boxes.shown[0].text, "A beallit.cfg 2 hibás vagy csonka bejegyzését a program kihagyta."_w);
 
   // Nothing half-read is written back.
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   EXPECT_EQ(dir.Read("beallit.cfg").find("2222"), std::string::npos);
   EXPECT_EQ(dir.Read("beallit.cfg").find("4444"), std::string::npos);
 }
@@ -304,7 +305,7 @@ TEST_F(AccountsSettingsTest, BlankLinesBetweenSettingsEntriesAreSkipped) {
 // columns, so a short one still finds its entry after a save and a restart.
 TEST_F(AccountsSettingsTest, ShortCharacterNumbersKeepOneForm) {
   AppendSettingsEntry(Settings("12", 11, 10, 0, 0, 0, 0, 0));
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   ResetAccounts();
   LoadAccountsAndSettings(dir.path());
   ASSERT_EQ(Accounts().SettingsCount, 1);
@@ -382,17 +383,110 @@ TEST_F(AccountsSettingsTest, RecordsBeyondAHundredAreRefusedWithAMessage) {
   EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
-TEST_F(AccountsSettingsTest, AFailedWriteIsReportedAndKeepsTheOldFile) {
+TEST_F(AccountsSettingsTest, AFailedWriteIsReturnedWithWhyAndKeepsTheOldFile) {
   AppendAccount(Account("1234", "1", "k", "", {}));
   AppendSettingsEntry(Settings("1234", 10, 10, 0, 0, 0, 0, 0));
   // A folder that does not exist, and one whose name is a regular file.
-  for (const std::string& folder : {dir.path() + "/nincs", dir.Write("fajl", "old bytes")}) {
-    boxes.shown.clear();
-    EXPECT_FALSE(SaveAccountsAndSettings(folder)) << folder;
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+  const struct {
+    std::string folder, reason;
+  } cases[] = {{dir.path() + "/nincs", "a fájl mappája nem létezik"_w},
+               {dir.Write("fajl", "old bytes"), "egy fájl áll a mappa helyén"_w}};
+  for (const auto& c : cases) {
+    const auto unsaved = SaveAccountsAndSettings(c.folder);
+    ASSERT_EQ(unsaved.size(), 2u) << c.folder;
+    EXPECT_EQ(unsaved[0].file, "SZAMLAK.CFG");
+    EXPECT_EQ(unsaved[0].what, "a számlák"_w);
+    EXPECT_EQ(unsaved[0].reason, c.reason);
+    EXPECT_EQ(unsaved[1].file, "beallit.cfg");
+    EXPECT_EQ(unsaved[1].reason, c.reason);
   }
   EXPECT_EQ(dir.Read("fajl"), "old bytes");
+  EXPECT_TRUE(boxes.shown.empty());  // the close shows them, in its one box
+}
+
+// A fault at any step: each file not written comes back with why, the old
+// files stay byte for byte, the tables as they were, no temporary file.
+TEST_F(AccountsSettingsTest, AFaultAtAnyStepKeepsBothOldFilesAndTheTables) {
+  dir.Write("SZAMLAK.CFG", kAccountsGolden);
+  dir.Write("beallit.cfg", kSettingsGolden);
+  LoadAccountsAndSettings(dir.path());
+  Accounts().AccountTable[1].KOD = "ujjelszo";
+  Accounts().SettingsTable[1].MOZG = 15;
+  const AccountsState before = Accounts();
+  for (const auto& fault : testing::kWriterFaults) {
+    const std::string name = testing::FaultName(fault);
+    for (const char* file : {"SZAMLAK", "beallit"}) {
+      const testing::ScopedWriteFault injected(fault.step, fault.error, file);
+      const auto unsaved = SaveAccountsAndSettings(dir.path());
+      ASSERT_EQ(unsaved.size(), 1u) << name << " " << file;
+      EXPECT_EQ(unsaved[0].file.substr(0, 7), file);
+      EXPECT_EQ(unsaved[0].reason.find(WriteErrorText(fault.error)), 0u) << name;
+      EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty()) << name;
+      EXPECT_EQ(Accounts().AccountTable[1].KOD, before.AccountTable[1].KOD);
+      EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 15);
+      if (fault.step == WriteStep::FolderFlush) continue;
+      EXPECT_EQ(dir.Read(std::string(file) == "SZAMLAK" ? "SZAMLAK.CFG" : "beallit.cfg"),
+                std::string(file) == "SZAMLAK" ? kAccountsGolden : kSettingsGolden)
+          << name;
+      // The other file was written.
+      dir.Write(std::string(file) == "SZAMLAK" ? "beallit.cfg" : "SZAMLAK.CFG",
+                std::string(file) == "SZAMLAK" ? kSettingsGolden : kAccountsGolden);
+    }
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// What the files cannot carry is refused before that file is written: the
+// reader would keep only the first characters of a value, or lose its lines.
+TEST_F(AccountsSettingsTest, ValuesLongerThanTheirFieldsAreRefusedBeforeWriting) {
+  const struct Case {
+    TAccountRecord account;
+    std::string reason;
+  } cases[] = {
+      {Account("12345", "1", "k", "", {}), "a(z) 1. számla KARAKTER értéke (12345) hosszabb 4 karakternél, nem fér el a fájlban"},
+      {Account("1234", "123456", "k", "", {}), "a(z) 1. számla SZAMLA értéke (123456) hosszabb 5 karakternél, nem fér el a fájlban"},
+      {Account("1234", "1", std::string(19, 'k'), "", {}), "a(z) 1. számla KOD értéke hosszabb 18 karakternél, nem fér el a fájlban"},
+      {Account("1234", "1", "k", std::string(36, 'e'), {}),
+       "a(z) 1. számla EMAIL értéke (" + std::string(36, 'e') + ") hosszabb 35 karakternél, nem fér el a fájlban"},
+      {Account("1234", "1", "k\r\nEMAIL   = x", "", {}), "a(z) 1. számla KOD értéke sortörést tartalmaz"},
+      {Account("1234", "1", std::string(18, 'k'), std::string(35, 'e'), {}), ""},  // the widest that fit
+  };
+  for (const Case& c : cases) {
+    ResetAccounts();
+    dir.Write("SZAMLAK.CFG", "old accounts");
+    AppendAccount(c.account);
+    const auto unsaved = SaveAccountsAndSettings(dir.path());
+    if (c.reason.empty()) {
+      EXPECT_TRUE(unsaved.empty());
+      LoadAccountsAndSettings(dir.path());
+      EXPECT_EQ(Accounts().AccountTable[1].KOD, c.account.KOD);
+      EXPECT_EQ(Accounts().AccountTable[1].EMAIL, c.account.EMAIL);
+      continue;
+    }
+    ASSERT_EQ(unsaved.size(), 1u) << c.reason;
+    EXPECT_EQ(unsaved[0].reason, Utf8ToWin1250(c.reason));
+    EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
+  }
+  ResetAccounts();
+  AppendSettingsEntry(Settings("12345", 10, 10, 0, 0, 0, 0, 0));
+  const auto unsaved = SaveAccountsAndSettings(dir.path());
+  ASSERT_EQ(unsaved.size(), 1u);
+  EXPECT_EQ(unsaved[0].reason, "a(z) 1. karakter KSZ értéke (12345) hosszabb 4 karakternél, nem fér el a fájlban"_w);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/beallit.cfg"));
+}
+
+// The accounts' passwords are their owner's alone; the settings file keeps
+// what it had.
+TEST_F(AccountsSettingsTest, TheAccountFileIsReadableByItsOwnerOnly) {
+  const std::string accounts = dir.Write("SZAMLAK.CFG", "old");
+  const std::string settings = dir.Write("beallit.cfg", "old");
+  std::filesystem::permissions(accounts, std::filesystem::perms(0644));
+  std::filesystem::permissions(settings, std::filesystem::perms(0664));
+  AppendAccount(Account("1234", "1", "k", "", {}));
+  AppendSettingsEntry(Settings("1234", 10, 10, 0, 0, 0, 0, 0));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
+  EXPECT_EQ(std::filesystem::status(accounts).permissions(), std::filesystem::perms(0600));
+  EXPECT_EQ(std::filesystem::status(settings).permissions(), std::filesystem::perms(0664));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/win1250.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -164,13 +165,52 @@ TEST_F(NotebookTest, FailedSaveKeepsTheTextAndTheOldFile) {
   Type("új"_w);
   Windows().NotebookSave();
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "A(z) 1500 karakter noteszét nem sikerült menteni (a korábbi fájl megmaradt)."_w);
+  EXPECT_EQ(boxes.shown[0].text, "A(z) 1500 karakter noteszét nem sikerült menteni (egy mappa áll a fájl helyén)."_w);
   Sheet("1234");
   Windows().NotebookLoad();  // the unsaved text is not replaced
   EXPECT_EQ(Notebook().Text, "új"_w);
   EXPECT_EQ(dir.Read("notesz/1234.not"), "régi\r\n"_w);
   for (const auto& entry : fs::directory_iterator(dir.path() + "/notesz"))
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);  // no temporary left
+}
+
+TEST_F(NotebookTest, AFaultAtAnyStepKeepsTheNotesTheirStatusAndTheOldFile) {
+  Sheet("1234");
+  Windows().NotebookLoad();
+  Type("régi"_w);
+  ASSERT_TRUE(SaveNotebook());
+  Type("új"_w);
+  for (const auto& fault : testing::kWriterFaults) {
+    const std::string name = testing::FaultName(fault);
+    boxes.shown.clear();
+    BeginNotebookCommand();
+    {
+      const testing::ScopedWriteFault injected(fault.step, fault.error);
+      EXPECT_FALSE(SaveNotebook()) << name;
+      Sheet("1500");
+      Windows().NotebookLoad();  // tries again, silently, and keeps the notes
+      Sheet("1234");
+    }
+    EXPECT_EQ(boxes.shown.size(), 1u) << name;
+    EXPECT_EQ(Notebook().Text, "új"_w) << name;
+    EXPECT_EQ(Notebook().Status, "NOTESZ: 1234 Gorbul") << name;
+    EXPECT_TRUE(Notebook().Modified) << name;
+    EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty()) << name;
+    if (fault.step != WriteStep::FolderFlush) {
+      EXPECT_EQ(dir.Read("notesz/1234.not"), "régi\r\n"_w) << name;
+    }
+  }
+}
+
+TEST_F(NotebookTest, ALoneCarriageReturnIsRefusedBeforeWriting) {
+  Sheet("1234");
+  Windows().NotebookLoad();
+  Type("egy\nketto\rharom"_w);
+  EXPECT_FALSE(SaveNotebook());
+  EXPECT_EQ(boxes.shown.at(0).text,
+            "A(z) 1234 karakter noteszét nem sikerült menteni (a(z) 2. sora kocsivissza-jelet tartalmaz, ami nem fér "
+            "el a fájlban)."_w);
+  EXPECT_FALSE(fs::exists(File("1234.not")));
 }
 
 }  // namespace

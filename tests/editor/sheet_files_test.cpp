@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sys/resource.h>
 
@@ -20,6 +22,7 @@
 #include "platform/message_box.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -614,7 +617,7 @@ TEST_F(SheetFilesTest, ShortOrMissingCharacterNumbersAddNoEntryAtEveryStart) {
     ResetAccounts();
     LoadAccountsAndSettings(dir.path());
     ASSERT_TRUE(LoadSheet(dir.path(), "rovid.ul"));
-    ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+    ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
     EXPECT_EQ(Accounts().SettingsCount, 1) << start;
   }
   EXPECT_EQ(SheetModel().Header.KSZ, "  12");
@@ -636,11 +639,16 @@ TEST_F(SheetFilesTest, FileIsFoundWhateverItsCase) {
 TEST_F(SheetFilesTest, FailedWriteIsReportedAndKeepsTheSheetUnsaved) {
   BuildSheet20();
   Program().RecentSheets[1] = "elozo.ul";
-  for (const std::string& folder : {dir.path() + "/nincs", dir.Write("fajl", "x")}) {
+  // No earlier file: nothing is said to be kept.
+  const struct {
+    std::string folder, why;
+  } cases[] = {{dir.path() + "/nincs", "a fájl mappája nem létezik"_w},
+               {dir.Write("fajl", "x"), "egy fájl áll a mappa helyén"_w}};
+  for (const auto& [folder, why] : cases) {
     boxes.shown.clear();
     EXPECT_FALSE(WriteSheetForm(folder));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul (a korábbi fájl változatlan maradt)."_w);
+    EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul ("_w + why + ").");
     EXPECT_TRUE(Editor().SheetModified);
     EXPECT_EQ(Program().RecentSheets[1], "elozo.ul");
     EXPECT_EQ(Program().RecentSheets[2], "");
@@ -672,6 +680,102 @@ TEST_F(SheetFilesTest, WriteThatFailsMidwayLeavesTheOldFileByteIdentical) {
             1);  // no temporary file left behind
   EXPECT_EQ(boxes.shown.size(), 1u);
   EXPECT_TRUE(Editor().SheetModified);
+}
+
+// Whatever step of the save fails: one message that says why, the old file
+// byte for byte, the sheet as it was and still unsaved, no temporary file.
+TEST_F(SheetFilesTest, AFaultAtAnyStepOfTheSaveKeepsTheOldFileAndTheSheet) {
+  BuildSheet20();
+  ASSERT_TRUE(WriteSheetForm(dir.path()));
+  const std::string old_bytes = dir.Read("1234-0007.ul");
+  SetLine(4, "VE", 2, 0, 0, 5);
+  SheetModel().Header.FORD = "7";
+  Editor().SheetModified = true;
+  for (const auto& fault : testing::kWriterFaults) {
+    const std::string name = testing::FaultName(fault);
+    boxes.shown.clear();
+    const Snapshot before = Take();
+    {
+      const testing::ScopedWriteFault injected(fault.step, fault.error);
+      EXPECT_FALSE(WriteSheetForm(dir.path())) << name;
+    }
+    ASSERT_EQ(boxes.shown.size(), 1u) << name;
+    EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+    EXPECT_TRUE(Take() == before) << name;
+    EXPECT_TRUE(Editor().SheetModified) << name;
+    EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty()) << name;
+    if (fault.step == WriteStep::FolderFlush) {
+      EXPECT_EQ(boxes.shown[0].text, "A lap mentése nem sikerült: 1234-0007.ul (a rendszer hibaüzenete: "_w +
+                                         std::strerror(EIO) +
+                                         "; az új fájl a helyére került, de nem biztos, hogy a lemezre is kiíródott)."_w);
+      ASSERT_TRUE(WriteFileAtomically(dir.path() + "/1234-0007.ul", old_bytes));
+      continue;
+    }
+    EXPECT_EQ(dir.Read("1234-0007.ul"), old_bytes) << name;
+    if (fault.step == WriteStep::Write && fault.error == ENOSPC) {
+      EXPECT_EQ(boxes.shown[0].text,
+                "A lap mentése nem sikerült: 1234-0007.ul (nincs elég hely a lemezen; a korábbi fájl változatlan maradt)."_w);
+    }
+  }
+  // A new sheet's file: no earlier file is said to be kept.
+  SheetModel().Header.FORD = "122";
+  boxes.shown.clear();
+  const testing::ScopedWriteFault full(WriteStep::Write, ENOSPC);
+  EXPECT_FALSE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(boxes.shown.at(0).text, "A lap mentése nem sikerült: 1234-0122.ul (nincs elég hely a lemezen)."_w);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/1234-0122.ul"));
+}
+
+// What the form cannot carry (a pick list can put any record number into a
+// parameter) is refused before anything is written; the reader is never given
+// a file it would refuse or read as other values.
+TEST_F(SheetFilesTest, WhatTheFormCannotCarryIsRefusedBeforeWriting) {
+  const struct Case {
+    int line;
+    std::string code;
+    std::array<std::int32_t, 3> params;
+    std::int32_t manual;
+    std::string message;  // empty: written
+  } cases[] = {
+      {8, "M", {123456, 0, 0}, 0, "A(z) 8. sor P1 értéke (123456) nem fér el a fájlban, a lap nem lett mentve."},
+      {3, "M", {0, 100000, 0}, 0, "A(z) 3. sor P2 értéke (100000) nem fér el a fájlban, a lap nem lett mentve."},
+      {4, "M", {0, 0, -10000}, 0, "A(z) 4. sor P3 értéke (-10000) nem fér el a fájlban, a lap nem lett mentve."},
+      {5, "M", {99999, -9999, -9999}, 0, ""},  // the widest that fit
+      {6, "ABCDE", {0, 0, 0}, 0, "A(z) 6. sor kódja (ABCDE) nem fér el a fájlban, a lap nem lett mentve."},
+      {7, "M\r", {0, 0, 0}, 0, "A(z) 7. sor kódja sortörést tartalmaz, a lap nem lett mentve."},
+      {9, "M", {0, 0, 0}, 1000, "A(z) 9. sor kézi TVP értéke (1000) nem fér el a fájlban, a lap nem lett mentve."},
+      {9, "M", {0, 0, 0}, -999, ""},
+      // Lines 21..40 count only on a 40-line sheet.
+      {40, "", {123456, 0, 0}, 0, ""},
+      {40, "M", {123456, 0, 0}, 0, "A(z) 40. sor P1 értéke (123456) nem fér el a fájlban, a lap nem lett mentve."},
+  };
+  for (const Case& c : cases) {
+    ResetSheetModel();
+    for (auto& slot : Program().RecentSheets) slot.clear();
+    std::filesystem::remove(dir.path() + "/1234-0007.ul");
+    SheetModel().Header.KSZ = "1234";
+    SheetModel().Header.FORD = "7";
+    SetLine(c.line, c.code, c.params[0], c.params[1], c.params[2], 0, c.manual);
+    Editor().SheetModified = true;
+    boxes.shown.clear();
+    const Snapshot before = Take();
+    const bool written = WriteSheetForm(dir.path());
+    EXPECT_EQ(written, c.message.empty()) << c.line << " " << c.code;
+    if (written) {
+      // It reads back as it was written ("-" marks the empty field).
+      ASSERT_TRUE(LoadSheet(dir.path(), "1234-0007.ul"));
+      continue;
+    }
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Utf8ToWin1250(c.message));
+    EXPECT_TRUE(Take() == before);
+    EXPECT_TRUE(Editor().SheetModified);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "/1234-0007.ul"));
+  }
+  SheetModel().Header.KSZ = "12345";
+  boxes.shown.clear();
+  EXPECT_FALSE(WriteSheetForm(dir.path()));
+  EXPECT_EQ(boxes.shown.at(0).text, "A karakterszám (12345) nem fér el a fájlban, a lap nem lett mentve."_w);
 }
 
 TEST_F(SheetFilesTest, NameThatLeadsOutOfTheFolderIsRefused) {

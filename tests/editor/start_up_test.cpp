@@ -6,6 +6,10 @@
 #include "editor/menu_fixture.h"
 #include "editor/sheet_files.h"
 #include "platform/win1250.h"
+#include "support/write_faults.h"
+
+#include <cerrno>
+#include <filesystem>
 
 namespace vorda {
 namespace {
@@ -125,18 +129,55 @@ TEST_F(StartUpTest, ShutDownWritesEveryKeyInOrderAndReadsBackTheSame) {
   EXPECT_EQ(Program().RecentSheets[9], "");
 }
 
-TEST_F(StartUpTest, AFailedWriteAtShutDownIsReportedAndKeepsTheOldFile) {
+// The folder cannot be written (a full disk): every file of the close is tried,
+// one box lists them all, and its two answers keep the window or close it.
+TEST_F(StartUpTest, AFailedCloseAsksOnceListingEveryFileAndBothAnswersWork) {
+  Program().IniPath = dir.path() + "/vorda40.ini";
   MemoryIniStorage ini;
   ini.bytes = "[UL Options]\r\nActive=11\r\n";
-  ini.fail_writes = true;
+  ini.fail_error = ENOSPC;
   AddAccount("1234", "12345", "pw");
-  EXPECT_FALSE(ShutDown(ini));
-  EXPECT_EQ(*ini.bytes, "[UL Options]\r\nActive=11\r\n");
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
-  // The other files are still written.
-  EXPECT_FALSE(dir.Read("SZAMLAK.CFG").empty());
-  EXPECT_EQ(calls["notes save"], 1);
+  AddSettings("1234", 12);
+  dir.Write("SZAMLAK.CFG", "old accounts");
+  int dropped = 0;
+  Windows().OnNotebookSaveAtClose = [] {
+    return std::optional<UnsavedFile>({"notesz/1234.not", "a(z) 1234 karakter jegyzetei"_w, "nincs elég hely a lemezen"_w});
+  };
+  Windows().OnNotebookProgramEnds = [&dropped](bool give_up) { dropped += give_up ? 1 : 100; };
+  const std::string box =
+      "A program bezárásakor ezeket a fájlokat nem sikerült elmenteni:\r"
+      "\rvorda40.ini (a program beállításai): nincs elég hely a lemezen"
+      "\rSZAMLAK.CFG (a számlák): nincs elég hely a lemezen"
+      "\rbeallit.cfg (a karakterek beállításai): nincs elég hely a lemezen"
+      "\rnotesz/1234.not (a(z) 1234 karakter jegyzetei): nincs elég hely a lemezen"
+      "\r\rVissza: a program nyitva marad, és semmi sem vész el. Ha helyet szabadított fel, vagy elhárította a "
+      "hibát, újra bezárhatja.\r"
+      "Kilépés mentés nélkül: a program most bezárul, ezek a fájlok úgy maradnak a lemezen, ahogy most vannak."_w;
+
+  for (const std::size_t answer : {std::size_t{0}, std::size_t{1}}) {
+    boxes.shown.clear();
+    boxes.asked.clear();
+    boxes.choice = answer;
+    const testing::ScopedWriteFault full(WriteStep::Write, ENOSPC);
+    EXPECT_EQ(ShutDown(ini), answer == 1);  // "Vissza": the window stays; "Kilépés...": it closes
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, box);
+    EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(boxes.asked[0], (std::vector<std::string>{"&Vissza"_w, "&Kilépés mentés nélkül"_w}));
+    EXPECT_EQ(dropped, answer == 1 ? 1 : 0);  // given up only by "Kilépés..."
+    // Nothing on disk changed.
+    EXPECT_EQ(*ini.bytes, "[UL Options]\r\nActive=11\r\n");
+    EXPECT_EQ(dir.Read("SZAMLAK.CFG"), "old accounts");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "/beallit.cfg"));
+    EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty());
+  }
+  // Space freed: the next close writes everything and asks nothing.
+  boxes.shown.clear();
+  ini.fail_error = 0;
+  Windows().OnNotebookSaveAtClose = nullptr;
+  EXPECT_TRUE(ShutDown(ini));
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_NE(dir.Read("SZAMLAK.CFG"), "old accounts");
 }
 
 // The map window's and the notebook's places come from the windows as they
@@ -159,11 +200,71 @@ TEST_F(StartUpTest, ShutDownTakesThePlacesOfTheMapAndTheNotebookFromTheWindows) 
   EXPECT_EQ(written.ReadInteger("UL Notes Options", "Height", 0), 300);
 }
 
-TEST_F(StartUpTest, NotesThatCannotBeWrittenAtShutDownKeepTheWindowOpen) {
+// The exit prompt's "K" gives up the sheet's changes only for a close that is
+// carried out: kept by "Vissza", they are asked about at the next close.
+TEST_F(StartUpTest, VisszaAfterTheExitPromptsKKeepsTheSheetUnsaved) {
   MemoryIniStorage ini;
-  Windows().OnNotebookSave = [] { return false; };
+  ini.fail_error = EROFS;
+  for (const std::size_t answer : {std::size_t{0}, std::size_t{1}}) {
+    Editor().SheetModified = true;
+    ShowExitPrompt();
+    Key('K');
+    EXPECT_EQ(calls["close"], static_cast<int>(answer) + 1);
+    boxes.choice = answer;
+    EXPECT_EQ(ShutDown(ini), answer == 1);
+    EXPECT_EQ(Editor().SheetModified, answer == 0);
+  }
+}
+
+// What the files cannot carry is named in the same box; the rest is written.
+TEST_F(StartUpTest, ValuesTheFilesCannotCarryAreListedInTheCloseBox) {
+  Program().IniPath = dir.path() + "/masik.ini";
+  Program().Options.SMTP = std::string(36, 's');
+  AddAccount("12345", "1", "pw");
+  AddSettings("1234", 12);
+  MemoryIniStorage ini;
+  boxes.choice = 0;
   EXPECT_FALSE(ShutDown(ini));
-  EXPECT_TRUE(ini.bytes);  // the rest is written all the same
+  EXPECT_FALSE(ini.bytes);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const std::string& text = boxes.shown[0].text;
+  EXPECT_NE(text.find("\rmasik.ini (a program beállításai): a(z) [UL Send Options] SMTP értéke ("_w + std::string(36, 's') +
+                      ") hosszabb 35 karakternél, nem fér el a fájlban\r"_w),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\rSZAMLAK.CFG (a számlák): a(z) 1. számla KARAKTER értéke (12345) hosszabb 4 karakternél, "
+                      "nem fér el a fájlban\r"_w),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("beallit.cfg"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/SZAMLAK.CFG"));
+  EXPECT_FALSE(dir.Read("beallit.cfg").empty());
+}
+
+// A text the ini file's reader would cut, or whose line break would end its
+// line, is refused; the sheet's name is cut to its ten characters as written.
+TEST_F(StartUpTest, OptionsTheIniFileCannotCarryAreRefused) {
+  const struct Case {
+    void (*set)(TOptions&);
+    std::string why;
+  } cases[] = {
+      {[](TOptions& o) { o.Lexor = "/lex\r\n[UL Options]"; }, "a(z) [UL Options] Lexor értéke sortörést tartalmaz"},
+      {[](TOptions& o) { o.Username = std::string(256, 'u'); },
+       "a(z) [UL Send Options] Username értéke (" + std::string(256, 'u') +
+           ") hosszabb 255 karakternél, nem fér el a fájlban"},
+      {[](TOptions& o) { o.Password = std::string(257, 'F'); },
+       "a(z) [UL Send Options] Password értéke hosszabb 256 karakternél, nem fér el a fájlban"},
+      {[](TOptions& o) { o.SendCC = std::string(35, 'c'); }, ""},
+      {[](TOptions& o) { o.CurrentUL = "1234-0012b-extra"; }, ""},
+  };
+  for (const Case& c : cases) {
+    Program().Options = TOptions{};
+    c.set(Program().Options);
+    EXPECT_EQ(OptionsRefusal(), Utf8ToWin1250(c.why));
+  }
+  Program().Options = TOptions{};
+  Program().RecentSheets[3] = "uj\nsor.ul";
+  EXPECT_EQ(OptionsRefusal(), "a(z) [Fordulok] Last3 értéke sortörést tartalmaz"_w);
 }
 
 TEST_F(StartUpTest, ClosingIsRefusedBehindAPopupAndAskedWithUnsavedChanges) {
@@ -199,7 +300,7 @@ TEST_F(StartUpTest, OnlyAValidCellReachesTheCursor) {
 TEST_F(StartUpTest, FirstActivationOpensTheSheetTheIniFileNames) {
   WriteSheetOf("1234", "KA");
   AddSettings("1234", 17);
-  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()));
+  ASSERT_TRUE(SaveAccountsAndSettings(dir.path()).empty());
   ResetAccounts();
   MemoryIniStorage ini;
   ini.bytes = "[UL Options]\r\nCurrentUL=1234-0012\r\nActive=999\r\n";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "data/accounts_settings.h"
@@ -16,6 +17,7 @@
 #include "platform/win1250.h"
 #include "support/state_reset.h"
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -260,7 +262,80 @@ TEST_F(EmailDialogTest, AFailedWriteKeepsTheOldFileAndTheDialogOpen) {
   ValidHeader();
   std::filesystem::create_directory(dir.path() + "/1234_0012.emv");
   EXPECT_FALSE(Ments1Click(dir.path()));
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Az e-mail UL fájl nem írható: 1234_0012.emv (a korábbi fájl változatlan maradt)."_w});
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Az e-mail UL fájl nem írható: 1234_0012.emv (egy mappa áll a fájl helyén)."_w});
+  EXPECT_EQ(Accounts().AccountCount, 0);
+}
+
+// A fault at any step of writing the ".emv": one message, the old file byte
+// for byte, the sheet as it was (its codes not cut) and still unsaved, no
+// account stored, no temporary file.
+TEST_F(EmailDialogTest, AFaultWhileWritingTheOrderFileKeepsTheOldOneAndTheSheet) {
+  ValidHeader();
+  SetLine(1, "M X", 5, 3, 0);
+  const std::string old_bytes = dir.Write("1234_0012.emv", "VERSION=1.1&old\r\n");
+  for (const auto& fault : testing::kWriterFaults) {
+    const std::string name = testing::FaultName(fault);
+    boxes.shown.clear();
+    Editor().SheetModified = true;
+    SheetModel().Header.SZLA = "01234";  // the older form's writer would shorten it
+    {
+      const testing::ScopedWriteFault injected(fault.step, fault.error, ".emv");
+      EXPECT_FALSE(Ments1Click(dir.path())) << name;
+    }
+    ASSERT_EQ(boxes.shown.size(), 1u) << name;
+    EXPECT_TRUE(Editor().SheetModified) << name;
+    EXPECT_EQ(SheetModel().Lines.SheetCodes[1], "M X") << name;
+    EXPECT_EQ(SheetModel().Header.SZLA, "01234") << name;
+    EXPECT_EQ(Accounts().AccountCount, 0) << name;
+    EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty()) << name;
+    if (fault.step != WriteStep::FolderFlush) {
+      EXPECT_EQ(dir.Read("1234_0012.emv"), "VERSION=1.1&old\r\n") << name;
+    } else {
+      dir.Write("1234_0012.emv", "VERSION=1.1&old\r\n");
+    }
+    if (fault.step == WriteStep::Rename && fault.error == ENOSPC) {
+      EXPECT_EQ(boxes.shown[0].text, "Az e-mail UL fájl nem írható: 1234_0012.emv (nincs elég hely a lemezen; a korábbi "
+                                     "fájl változatlan maradt)."_w);
+    }
+  }
+}
+
+// Nothing is written, not even the ".UL", when either file cannot carry the
+// sheet: the reader would read other values back.
+TEST_F(EmailDialogTest, WhatTheOrderFileCannotCarryIsRefusedBeforeEitherFileIsWritten) {
+  const struct Case {
+    std::string field, value;
+    std::int32_t p1;
+    std::string message;
+  } cases[] = {
+      {"SZLA", "123456", 5,
+       "A számlaszám (123456) hosszabb 5 karakternél, nem fér el az e-mail UL-ben.\rAz UL nem lett elmentve!!!"},
+      {"PSW", "Titok1234", 5, "A táplálási jelszó hosszabb 8 karakternél, nem fér el az e-mail UL-ben.\rAz UL nem lett "
+                              "elmentve!!!"},
+      {"PREFORD", "00123", 5,
+       "A sorbanálló fordulószám (00123) hosszabb 4 karakternél, nem fér el az e-mail UL-ben.\rAz UL nem lett "
+       "elmentve!!!"},
+      {"", "", 123456, "A(z) 1. sor P1 értéke (123456) nem fér el a fájlban, a lap nem lett mentve."},
+  };
+  for (const Case& c : cases) {
+    ResetSheetModel();
+    ValidHeader();
+    auto& h = SheetModel().Header;
+    if (c.field == "SZLA") h.SZLA = c.value;
+    if (c.field == "PSW") h.PSW = c.value;
+    if (c.field == "PREFORD") {
+      h.PREKAR = "1500";
+      h.PREFORD = c.value;
+    }
+    SetLine(1, "M", c.p1, 0, 0);
+    Editor().SheetModified = true;
+    boxes.shown.clear();
+    EXPECT_FALSE(Ments1Click(dir.path())) << c.field;
+    EXPECT_EQ(Texts(), std::vector<std::string>{Utf8ToWin1250(c.message)}) << c.field;
+    EXPECT_TRUE(Editor().SheetModified);
+    EXPECT_FALSE(Exists("1234-0012.ul")) << c.field;
+    EXPECT_FALSE(Exists("1234_0012.emv")) << c.field;
+  }
   EXPECT_EQ(Accounts().AccountCount, 0);
 }
 

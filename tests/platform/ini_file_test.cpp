@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -100,6 +101,29 @@ TEST(FileIniStorage, WritesWholeAndKeepsTheOldFileWhenAWriteFails) {
   std::filesystem::create_directory(dir.path() + "/vorda40.ini.tmp" + std::to_string(::getpid()));
   EXPECT_FALSE(file.Write("[x]\r\n"));
   EXPECT_EQ(*file.Read(), p.Serialize());
+}
+
+// The ini file holds the mail password: its owner's alone, however loosely the
+// old one was kept, and a failed write keeps the old file.
+TEST(FileIniStorage, IsReadableByItsOwnerOnlyAndKeepsTheOldFileOnAFault) {
+  testing::TempDir dir;
+  const std::string path = dir.Write("vorda40.ini", "[UL Options]\r\nActive=11\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms(0644));
+  FileIniStorage file(path);
+  for (const auto& fault : testing::kWriterFaults) {
+    if (fault.step == WriteStep::FolderFlush) continue;
+    const testing::ScopedWriteFault injected(fault.step, fault.error);
+    const FileWriteResult written = file.Write("[x]\r\n");
+    EXPECT_EQ(written.failed, fault.step);
+    EXPECT_TRUE(written.existed);
+    EXPECT_EQ(dir.Read("vorda40.ini"), "[UL Options]\r\nActive=11\r\n");
+    EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty());
+  }
+  ASSERT_TRUE(file.Write("[x]\r\n"));
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0600));
+  std::filesystem::remove(path);
+  ASSERT_TRUE(file.Write("[x]\r\n"));
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0600));
 }
 
 }  // namespace

@@ -60,8 +60,9 @@ TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
 }
 
 TForm9::~TForm9() {
-  // The program ends with the notebook open: changed notes are not dropped.
-  if (Notebook().Shown && Notebook().Modified) GuardEvent([] { SaveNotebook(); });
+  // The program ends with the notebook open, without the shut-down that
+  // saves it: changed notes are not dropped.
+  if (Notebook().Shown && Notebook().Modified && !Notebook().ProgramEnding) GuardEvent([] { SaveNotebook(); });
   auto& links = Windows();
   links.OnShowNotebook = nullptr;
   links.OnNotebookPlace = nullptr;
@@ -69,6 +70,8 @@ TForm9::~TForm9() {
   links.OnNotebookSaveIfKept = nullptr;
   links.OnNotebookClear = nullptr;
   links.OnNotebookLoad = nullptr;
+  links.OnNotebookSaveAtClose = nullptr;
+  links.OnNotebookProgramEnds = nullptr;
   Notebook().Shown = false;
 }
 
@@ -85,6 +88,7 @@ void TForm9::showEvent(QShowEvent* e) {
   GuardEvent([this] {
     Notebook().Shown = true;
     Program().Options.ShowNotes = true;
+    BeginNotebookCommand();
     LoadNotebook();
     ShowModel();
   });
@@ -96,7 +100,16 @@ void TForm9::hideEvent(QHideEvent* e) {
 }
 
 void TForm9::closeEvent(QCloseEvent* e) {
+  // The program's end closes every window: the shut-down has saved the
+  // notes already, or the user gave them up.
+  if (Notebook().ProgramEnding) {
+    QWidget::closeEvent(e);
+    return;
+  }
   GuardEvent([] {
+    // Notes a failed save leaves are kept, and written at the latest when
+    // the program closes.
+    BeginNotebookCommand();
     SaveNotebook();
     Program().Options.ShowNotes = false;
   });

@@ -16,6 +16,7 @@ class QtMessageBoxes : public MessageBoxes {
 
   void Show(std::string_view text, MessageKind kind) override;
   bool AskYesNo(std::string_view text) override;
+  std::size_t Ask(std::string_view text, const std::vector<std::string>& answers, MessageKind kind) override;
 
  private:
   std::string title_;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QRect>
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -13,14 +15,18 @@
 #include "editor/editor_fixture.h"
 #include "editor/editor_modes.h"
 #include "editor/menu_commands.h"
+#include "editor/notebook.h"
 #include "editor/qt/main_window.h"
+#include "editor/qt/notebook_window.h"
 #include "editor/screen_slots.h"
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
+#include "platform/win1250.h"
 #include "support/map_fixture.h"
 #include "support/temp_dir.h"
+#include "support/write_faults.h"
 
 namespace vorda {
 namespace {
@@ -52,6 +58,7 @@ class StartToCloseTest : public testing::EditorFixture {
     ResetScreenSlots();
     ResetWindowLinks();
     ResetMenuCommands();
+    ResetNotebook();
   }
 
   // A new program run: fresh state, the window created and shown.
@@ -151,6 +158,54 @@ TEST_F(StartToCloseTest, SavedWithF2AndClosedWithEscTheNextRunStartsWhereThisOne
   EXPECT_EQ(SheetModel().Lines.SheetParams[2][1], 49);  // 4, then the 9 typed
   EXPECT_EQ(Editor().CursorCell, cursor);
   EXPECT_EQ(form->pos(), QPoint(120, 70));
+}
+
+// The disk is full while the program runs. The sheet's prompt comes first;
+// its "K" leads to the one box with the files not written. "Vissza" keeps the
+// window with everything as it was (the sheet's changes count again);
+// "Kilépés mentés nélkül" closes it with no further box, the notebook window's
+// own save, as the program's end closes it, included.
+TEST_F(StartToCloseTest, AFullDiskAsksOnceAndBothAnswersAreKept) {
+  Start();
+  TForm9 notes(form.get());
+  Windows().ShowNotebook();
+  ASSERT_TRUE(notes.isVisible());
+  notes.Memo()->setPlainText("kincs a barlangban");
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_7, "7");
+  ASSERT_TRUE(Editor().SheetModified);
+  const std::string ini_before = dir.Read("vorda40.ini");
+  const std::string sheet_before = dir.Read("1234-0012.ul");
+  {
+    const testing::ScopedWriteFault full(WriteStep::Write, ENOSPC);
+    boxes.choice = 0;
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Editor().EditorMode, 3);  // the sheet's own prompt first
+    EXPECT_TRUE(boxes.shown.empty());
+    Key(Qt::Key_K, "k");
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("\rnotesz/1234.not (a(z) 1234 karakter jegyzetei): nincs elég hely a lemezen"_w),
+              std::string::npos);
+    EXPECT_NE(boxes.shown[0].text.find("\rvorda40.ini (a program beállításai): nincs elég hely a lemezen"_w),
+              std::string::npos);
+    EXPECT_EQ(notes.Memo()->toPlainText(), "kincs a barlangban");  // nothing lost
+    EXPECT_TRUE(Editor().SheetModified);
+    EXPECT_EQ(Editor().EditorMode, 1);
+
+    boxes.choice = 1;
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_K, "k");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(closed, 1);
+    notes.close();  // as the program's end closes every window
+  }
+  EXPECT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(dir.Read("vorda40.ini"), ini_before);
+  EXPECT_EQ(dir.Read("1234-0012.ul"), sheet_before);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/notesz/1234.not"));
+  EXPECT_TRUE(testing::TempFilesIn(dir.path()).empty());
 }
 
 // The demo's first run shows the map window beside the sheet; the notebook,
