@@ -27,6 +27,9 @@ struct WindowLinks {
   std::function<void()> OnShowComparison;
   std::function<void()> OnShowNotebook;
   std::function<void()> OnLookupEncyclopedia;
+  // The sending dialog tells whether a send is on its way: the program does
+  // not close until it ends.
+  std::function<bool()> OnSendRunning;
 
   // The notebook follows the sheet while it is shown; each entry does nothing
   // while the notebook is hidden. Save writes the open notebook under the
@@ -58,6 +61,7 @@ struct WindowLinks {
   void ShowComparison() const { Call(OnShowComparison); }
   void ShowNotebook() const { Call(OnShowNotebook); }
   void LookupEncyclopedia() const { Call(OnLookupEncyclopedia); }
+  bool SendRunning() const { return OnSendRunning && OnSendRunning(); }
   bool NotebookSave() const { return !OnNotebookSave || OnNotebookSave(); }
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }
