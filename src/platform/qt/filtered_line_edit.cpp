@@ -67,9 +67,13 @@ void FilteredLineEdit::dropEvent(QDropEvent* event) {
 
 QMenu* FilteredLineEdit::ContextMenu() {
   QMenu* menu = createStandardContextMenu();
-  if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-    QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
-    connect(paste, &QAction::triggered, this,
+  // Qt names the menu's Paste by its own (translated) caption, followed by
+  // its shortcut.
+  const QString caption = QLineEdit::tr("&Paste");
+  for (QAction* action : menu->actions()) {
+    if (!action->text().startsWith(caption)) continue;
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this,
             [this] { InsertFiltered(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
   }
   return menu;
