@@ -81,8 +81,18 @@ class SmtpTest : public testing::FreshState {
     return false;
   }
 
+  // Installs a transport whose ports 25 and 587 lead to `listener`.
+  void InstallTransportTo(const std::string& listener) {
+    auto settings = Trusting();
+    const std::string to = ":127.0.0.1:" + std::to_string(server->Port(listener));
+    settings.connect_to = {"127.0.0.1:25" + to, "127.0.0.1:587" + to};
+    installed = LoadSmtpTransport(settings);
+    InstallMailTransport(installed.get());
+  }
+
   static inline std::unique_ptr<LoopbackSmtp> server;
   RecordingMessageBoxes boxes;
+  std::unique_ptr<MailTransport> installed;
 };
 
 TEST_F(SmtpTest, DeliversOverEachKindOfEncryption) {
@@ -232,11 +242,7 @@ TEST_F(SmtpTest, PasswordNeverReachesAMessageOrTheLog) {
     int port;
   };
   for (const Case c : {Case{"echo_auth", server->Port("echo_auth")}, Case{"plain_auth", 25}, Case{"plain_auth", 587}}) {
-    auto settings = Trusting();
-    const std::string to = ":127.0.0.1:" + std::to_string(server->Port(c.listener));
-    settings.connect_to = {"127.0.0.1:25" + to, "127.0.0.1:587" + to};
-    auto dialog_transport = LoadSmtpTransport(settings);
-    InstallMailTransport(dialog_transport.get());
+    InstallTransportTo(c.listener);
     TSMTPPortChange(std::to_string(c.port));
     boxes.shown.clear();
     ::testing::internal::CaptureStderr();
@@ -352,11 +358,7 @@ TEST_F(SmtpTest, SavedSheetIsMailedOnEachPort) {
   };
   for (const auto& c : cases) {
     const std::size_t before = server->Messages(c.listener).size();
-    auto settings = Trusting();
-    const std::string to = ":127.0.0.1:" + std::to_string(server->Port(c.listener));
-    settings.connect_to = {"127.0.0.1:25" + to, "127.0.0.1:587" + to};
-    auto transport = LoadSmtpTransport(settings);
-    InstallMailTransport(transport.get());
+    InstallTransportTo(c.listener);
     TSMTPPortChange(std::to_string(c.port));
     TSMTPUsernameChange(c.user);
     TSMTPPasswordChange(c.password);
@@ -433,12 +435,8 @@ TEST_F(SmtpTest, FailedSendingShowsTheErrorBoxAndKeepsTheList) {
   };
   for (const auto& c : cases) {
     const std::string what = std::string(c.listener) + " " + std::to_string(c.port) + " " + c.user;
-    const std::string port = std::to_string(server->Port(c.listener));
-    auto settings = Trusting();
-    settings.connect_to = {"127.0.0.1:25:127.0.0.1:" + port, "127.0.0.1:587:127.0.0.1:" + port};
-    auto transport = LoadSmtpTransport(settings);
-    InstallMailTransport(transport.get());
-    TSMTPPortChange(c.port ? std::to_string(c.port) : port);
+    InstallTransportTo(c.listener);
+    TSMTPPortChange(std::to_string(c.port ? c.port : server->Port(c.listener)));
     TSMTPUsernameChange(c.user);
     TSMTPPasswordChange(*c.user ? "rossz" : "");
     const std::size_t before = server->Messages(c.listener).size();
