@@ -297,7 +297,7 @@ void RecentSheetClick(int position, const std::string& file) {
 
 CloseAnswer AskToClose() {
   const auto& ed = Editor();
-  if (IsPopupMode(ed.EditorMode)) return CloseAnswer::Refused;
+  if (IsPopupMode(ed.EditorMode) || Windows().SendRunning()) return CloseAnswer::Refused;
   if (ed.SheetModified) {
     ShowExitPrompt();
     return CloseAnswer::Prompted;

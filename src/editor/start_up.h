@@ -65,7 +65,7 @@ void RecentSheetClick(int position, const std::string& file);
 
 // Asked when the main window is to close.
 enum class CloseAnswer {
-  Refused,   // a popup is open: the window stays, silently
+  Refused,   // a popup is open or a mail is being sent: the window stays, silently
   Prompted,  // unsaved changes: the exit prompt is shown, the window stays
   Proceed,   // go on with ShutDown
 };

@@ -47,6 +47,9 @@ struct WindowLinks {
   // The settings window chose another encyclopedia folder: the encyclopedia
   // finds how the TEXT.DTA there is packed (none there: plain).
   std::function<void(const std::string& folder)> OnEncyclopediaFolderChanged;
+  // The sending dialog tells whether a send is on its way: the program does
+  // not close until it ends.
+  std::function<bool()> OnSendRunning;
 
   // The notebook follows the sheet while it is shown; each entry does nothing
   // while the notebook is hidden. Save writes the open notebook under the
@@ -87,6 +90,7 @@ struct WindowLinks {
   void EncyclopediaFolderChanged(const std::string& folder) const {
     if (OnEncyclopediaFolderChanged) OnEncyclopediaFolderChanged(folder);
   }
+  bool SendRunning() const { return OnSendRunning && OnSendRunning(); }
   bool NotebookSave() const { return !OnNotebookSave || OnNotebookSave(); }
   void NotebookSaveIfKept() const { Call(OnNotebookSaveIfKept); }
   void NotebookClear() const { Call(OnNotebookClear); }

@@ -1,9 +1,11 @@
 #include "mail/send_dialog.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <thread>
 
 #include "data/field_reader.h"
 #include "data/scrambler.h"
@@ -51,24 +53,31 @@ struct ClearPassword {
   ~ClearPassword() { WipeSecret(text); }
 };
 
-std::string FaultText(const MailResult& r) {
-  std::string text;
-  switch (r.fault) {
-    case MailFault::Connect: text = "Nem sikerült kapcsolódni az SMTP szerverhez."_w; break;
+std::string FaultText(MailFault fault) {
+  switch (fault) {
+    case MailFault::Unavailable:
+      return "A levélküldő modul nem tölthető be, ezért a levél nem lett elküldve!"_w;
+    case MailFault::Connect: return "Nem sikerült kapcsolódni az SMTP szerverhez."_w;
     case MailFault::Certificate:
-      text = "Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
+      return "Az SMTP szerver tanúsítványa nem ellenőrizhető: nem megbízható kiadótól származik, lejárt, "
              "vagy nem ehhez a szervernévhez szól. A levél nem lett elküldve!"_w;
-      break;
-    case MailFault::Tls: text = "A titkosított (TLS) kapcsolat nem jött létre."_w; break;
-    case MailFault::Auth: text = "Az SMTP szerver nem fogadta el a felhasználónevet vagy a jelszót."_w; break;
-    case MailFault::Refused: text = "Az SMTP szerver visszautasította a feladót vagy a címzettet."_w; break;
-    case MailFault::Rejected: text = "Az SMTP szerver nem fogadta el a levelet."_w; break;
-    case MailFault::Dropped: text = "Megszakadt a kapcsolat az SMTP szerverrel."_w; break;
-    case MailFault::Timeout: text = "Az SMTP szerver nem válaszolt időben."_w; break;
-    default: text = "Ismeretlen hiba."_w; break;
+    case MailFault::Tls: return "A titkosított (TLS) kapcsolat nem jött létre."_w;
+    case MailFault::NoStartTls:
+      return "Az SMTP szerver nem kínál titkosított kapcsolatot (STARTTLS), ezért a levél nem lett elküldve!"_w;
+    case MailFault::CleartextLogin:
+      return "A szerver nem kínál titkosított kapcsolatot, a jelszó titkosítatlanul nem küldhető el. A levél nem "
+             "lett elküldve! (Bejelentkezést nem kérő szerverhez hagyd üresen a felhasználónevet és a jelszót.)"_w;
+    case MailFault::LoginRequired: return "Az SMTP szerver bejelentkezést (vagy titkosított kapcsolatot) kér."_w;
+    case MailFault::Auth: return "Az SMTP szerver nem fogadta el a felhasználónevet vagy a jelszót."_w;
+    case MailFault::SenderRefused: return "Az SMTP szerver visszautasította a feladót."_w;
+    case MailFault::RecipientRefused: return "Az SMTP szerver visszautasította a címzettet."_w;
+    case MailFault::Rejected: return "Az SMTP szerver nem fogadta el a levelet."_w;
+    case MailFault::Dropped: return "Megszakadt a kapcsolat az SMTP szerverrel."_w;
+    case MailFault::Timeout: return "Az SMTP szerver nem válaszolt időben."_w;
+    case MailFault::None:
+    case MailFault::Other: break;
   }
-  if (!r.detail.empty()) text += "\r\n(" + r.detail + ")";
-  return text;
+  return "Ismeretlen hiba."_w;
 }
 
 void SetStatus(const std::string& text, const std::function<void()>& repaint) {
@@ -130,11 +139,24 @@ void TSMTPPasswordChange(std::string text) {
   if (auto scrambled = ScrambleString(text)) o.Password = std::move(*scrambled);
 }
 
+bool AddressCharacter(char c) {
+  return c == ',' || c == '-' || c == '.' || c == '@' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+         (c >= 'a' && c <= 'z');
+}
+
 bool AddressKeyPress(char key, bool& enter) {
   enter = key == 13;
   if (enter) return false;
-  return key == 8 || key == 9 || key == ',' || key == '-' || key == '.' || key == '@' || (key >= '0' && key <= '9') ||
-         (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z');
+  return key == 8 || key == 9 || AddressCharacter(key);
+}
+
+std::string AddressText(std::string_view text, std::size_t room) {
+  std::string kept;
+  for (const char c : text) {
+    if (kept.size() == room) break;
+    if (AddressCharacter(c)) kept += c;
+  }
+  return kept;
 }
 
 void Button1Click() { g_dialog.List.clear(); }
@@ -174,8 +196,28 @@ std::string ComposeOrderMail(std::string_view sender, std::string_view cc, std::
   return mail;
 }
 
-void SendButtonClick(const std::function<void()>& repaint) {
+MailSecurity SecurityOfPort(int port) {
+  if (port == 25) return MailSecurity::StartTlsIfOffered;
+  if (port == 587) return MailSecurity::StartTls;
+  return MailSecurity::Implicit;
+}
+
+std::string SendFailureText(const MailResult& result) {
+  std::string text = FaultText(result.fault);
+  if (result.Transient()) text += " (átmeneti hiba, később érdemes újra próbálni)"_w;
+  if (!result.reply.empty())
+    text += "\r\nA szerver válasza: "_w + result.reply;
+  else if (!result.detail.empty())
+    text += "\r\n(" + result.detail + ")";
+  return text;
+}
+
+bool SendRunning() { return g_dialog.Sending; }
+
+void SendButtonClick(const std::function<void()>& repaint, const SendWait& wait) {
   auto& d = g_dialog;
+  // A click while a send is on its way (the window waits in its own loop).
+  if (d.Sending) return;
   const auto& o = Program().Options;
 
   const std::string sender = HasAt(d.TMailFrom) ? d.TMailFrom : std::string(kDefaultSender);
@@ -193,7 +235,7 @@ void SendButtonClick(const std::function<void()>& repaint) {
   MailServer server;
   ClearPassword wipe{server.password};
   server.host = o.SMTP;
-  server.implicit_tls = o.SMTPPort != 25;
+  server.security = SecurityOfPort(o.SMTPPort);
   if (!o.Username.empty() && !o.Password.empty()) {
     server.user = Trim(o.Username);
     std::string clear = UnscrambleString(o.Password);
@@ -232,14 +274,37 @@ void SendButtonClick(const std::function<void()>& repaint) {
   mail.message = ComposeOrderMail(sender, cc, JoinOrderFiles(contents), std::time(nullptr));
 
   SetStatus("Levél küldésének kezdete..."_w, repaint);
-  const MailResult result = Mailer().Send(server, mail);
+  // Chosen here, on the window's thread; the first send loads the module.
+  MailTransport& transport = Mailer();
+  MailResult result;
+  {
+    // The worker sees only this call's own server, mail and result, which
+    // outlive it: the thread is joined before they go.
+    struct Running {
+      bool& flag;
+      explicit Running(bool& f) : flag(f) { flag = true; }
+      ~Running() { flag = false; }
+    } running(d.Sending);
+    std::atomic<bool> finished = false;
+    std::jthread worker([&] {
+      try {
+        result = transport.Send(server, mail);
+      } catch (...) {
+        result = MailResult{};
+        result.fault = MailFault::Other;
+      }
+      finished.store(true, std::memory_order_release);
+    });
+    if (wait) wait([&] { return finished.load(std::memory_order_acquire); });
+    worker.join();
+  }
   if (result.Ok()) {
     SetStatus("Levél küldés vége!"_w, repaint);
     Messages().Show("A levél sikeresen elküldve!"_w, MessageKind::Information);
     return;
   }
   SetStatus("Hiba a küldés közben!"_w, repaint);
-  Messages().Show("Hiba történt a levél küldése közben!\r\n\r\n"_w + FaultText(result), MessageKind::Error);
+  Messages().Show("Hiba történt a levél küldése közben!\r\n\r\n"_w + SendFailureText(result), MessageKind::Error);
 }
 
 }  // namespace vorda

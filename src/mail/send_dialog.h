@@ -2,14 +2,20 @@
 // The sending dialog `TForm5` ("Vorda40 by Quorbel  -  UL Küldése interneten")
 // as plain logic: it keeps a list of ".emv" files, joins them into the body of
 // one mail and sends it to the game operator's order address (and an optional
-// copy address) through the installed mail transport: plain on port 25,
-// TLS from the first byte on any other port. Every edit writes its value into
-// `Program().Options` at once; the SMTP password is held there only scrambled.
+// copy address) through the installed mail transport: on port 25 plain SMTP
+// taking STARTTLS whenever the server offers it, on 587 STARTTLS required, on
+// 465 and every other port TLS from the first byte; a password never goes over
+// an unencrypted line. The send runs on a worker thread of its own. Every edit
+// writes its value into `Program().Options` at once; the SMTP password is held
+// there only scrambled.
+#include <cstddef>
 #include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/mail_transport.h"
 
 namespace vorda {
 
@@ -27,6 +33,7 @@ struct SendDialogState {
   std::vector<std::string> List;  // full paths, in sending order
   std::string Status;             // the status bar's first panel
   std::string Label2, Label5;
+  bool Sending = false;  // a send's worker thread runs
 };
 
 SendDialogState& SendDialog();
@@ -49,6 +56,13 @@ void TSMTPPasswordChange(std::string text);
 // Keys of the two address edits: Backspace, Tab, ",", "-", ".", digits, "@"
 // and letters; Enter is discarded and sets `enter`.
 bool AddressKeyPress(char key, bool& enter);
+// What may stand in the address edits: ",", "-", ".", digits, "@" and letters.
+bool AddressCharacter(char c);
+// Text that enters an address edit any other way than typed (pasted, dropped,
+// the selection's middle-click): its address characters only, at most `room`
+// of them.
+std::string AddressText(std::string_view text, std::size_t room);
+inline constexpr std::size_t kAddressLength = 35;
 
 void Button1Click();                       // empties the list
 void AddListedFile(const std::string& path);  // the same file may be listed twice
@@ -61,9 +75,26 @@ std::string JoinOrderFiles(const std::vector<std::string>& contents);
 // when given, subject and agent "Vorda40", plain Windows-1250 text) and body.
 std::string ComposeOrderMail(std::string_view sender, std::string_view cc, std::string_view body, std::time_t now);
 
+// How the port's mail is encrypted: 25 plain SMTP taking STARTTLS when
+// offered, 587 STARTTLS required, every other port TLS from the first byte.
+MailSecurity SecurityOfPort(int port);
+
+// The text of the error box for a failed send: the kind's own words (with a
+// note for a 4xx answer, which may pass later), then the server's reply line,
+// or the transport's reason when there was none.
+std::string SendFailureText(const MailResult& result);
+
+// Waits on the window's thread until `finished` is true, keeping the window
+// alive (painting, timers) and taking no input.
+using SendWait = std::function<void(const std::function<bool()>& finished)>;
+
 // Sends the listed files as one mail. `repaint` is called after each status
-// change so that the status shows while the sending blocks. Every outcome is
-// shown in a message box; the list stays as it was.
-void SendButtonClick(const std::function<void()>& repaint = {});
+// change. The transport runs on a worker thread that gets copies of the
+// server and the mail; meanwhile `wait` runs (without one the caller just
+// blocks), and a second click does nothing. Every outcome is shown in a
+// message box; the list stays as it was.
+void SendButtonClick(const std::function<void()>& repaint = {}, const SendWait& wait = {});
+// A send is on its way: the dialog and the program must not close.
+bool SendRunning();
 
 }  // namespace vorda

@@ -289,6 +289,17 @@ TEST_F(StartUpTest, ClosingIsRefusedBehindAPopupAndAskedWithUnsavedChanges) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST_F(StartUpTest, ClosingIsRefusedSilentlyWhileAMailIsBeingSent) {
+  Windows().OnSendRunning = [] { return true; };
+  for (const bool modified : {false, true}) {
+    Editor().EditorMode = 1;
+    Editor().SheetModified = modified;
+    EXPECT_EQ(AskToClose(), CloseAnswer::Refused) << modified;
+    EXPECT_EQ(Editor().EditorMode, 1) << modified;
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(StartUpTest, OnlyAValidCellReachesTheCursor) {
   const struct Case {
     std::int32_t active;

@@ -2,6 +2,9 @@
 
 #include "platform/qt/window_placement.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -13,6 +16,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "data/scrambler.h"
@@ -20,6 +24,7 @@
 #include "editor/window_links.h"
 #include "mail/send_dialog.h"
 #include "platform/qt/event_guard.h"
+#include "platform/qt/filtered_line_edit.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win1250.h"
 
@@ -51,6 +56,46 @@ QLineEdit* NewEdit(QWidget* parent, int max_length, const std::string& text) {
   return e;
 }
 
+// The sender and copy edits: pasted and dropped text keeps its address
+// characters only.
+FilteredLineEdit* NewAddressEdit(QWidget* parent, const std::string& text) {
+  auto* e = new FilteredLineEdit([](std::string_view t, std::size_t room) { return AddressText(t, room); }, parent);
+  e->setMaxLength(static_cast<int>(kAddressLength));
+  e->setText(ToQString(text));
+  return e;
+}
+
+// While a send is on its way the program takes no input: the window's thread
+// only paints and runs its timers.
+class InputBlocker : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::ContextMenu:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+      case QEvent::InputMethod:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletRelease:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
 }  // namespace
 
 TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
@@ -59,8 +104,8 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   GuardEvent([] { SendFormCreate(); });
   const auto& d = SendDialog();
 
-  from_ = NewEdit(this, 35, d.TMailFrom);
-  cc_ = NewEdit(this, 35, d.TMailCC);
+  from_ = NewAddressEdit(this, d.TMailFrom);
+  cc_ = NewAddressEdit(this, d.TMailCC);
   auto* to = NewEdit(this, 35, std::string(kOrderAddress));
   to->setReadOnly(true);
   to->setFocusPolicy(Qt::NoFocus);
@@ -73,10 +118,7 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   mask->setParent(password_);
   password_->setStyle(mask);
   password_->setPlaceholderText(ToQString(d.PasswordPlaceholder));
-  for (QLineEdit* e : {from_, cc_}) {
-    e->installEventFilter(this);
-    e->setContextMenuPolicy(Qt::NoContextMenu);
-  }
+  for (QLineEdit* e : {from_, cc_}) e->installEventFilter(this);
 
   auto text_of = [](const QString& s) { return FromQString(s); };
   connect(from_, &QLineEdit::textChanged, this, [=](const QString& s) { GuardEvent([&] { TMailFromChange(text_of(s)); }); });
@@ -134,10 +176,12 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   });
   connect(send_, &QPushButton::clicked, this, [this] {
     GuardEvent([this] {
-      SendButtonClick([this] {
-        status_->setText(ToQString(SendDialog().Status));
-        status_->repaint();
-      });
+      SendButtonClick(
+          [this] {
+            status_->setText(ToQString(SendDialog().Status));
+            status_->repaint();
+          },
+          [this](const std::function<bool()>& finished) { WaitForSend(finished); });
     });
     status_->setText(ToQString(SendDialog().Status));
   });
@@ -159,9 +203,35 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
     raise();
     activateWindow();
   };
+  Windows().OnSendRunning = [] { return SendRunning(); };
 }
 
-TForm5::~TForm5() { Windows().OnShowSendDialog = nullptr; }
+TForm5::~TForm5() {
+  Windows().OnShowSendDialog = nullptr;
+  Windows().OnSendRunning = nullptr;
+}
+
+void TForm5::WaitForSend(const std::function<bool()>& finished) {
+  InputBlocker blocker;
+  QCoreApplication::instance()->installEventFilter(&blocker);
+  QEventLoop loop;
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (finished()) loop.quit();
+  });
+  poll.start(10);
+  loop.exec();
+  QCoreApplication::instance()->removeEventFilter(&blocker);
+}
+
+void TForm5::closeEvent(QCloseEvent* event) {
+  // Refused without a word until the send has ended.
+  if (SendRunning()) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
 
 void TForm5::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -173,6 +243,8 @@ void TForm5::showEvent(QShowEvent* event) {
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == from_ || watched == cc_) && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
+    // Pasting is the edit's own, through the same filter.
+    if (key->matches(QKeySequence::Paste)) return false;
     const bool enter_key = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const std::string text = FromQString(key->text());
     if (!enter_key && (text.empty() || text[0] == 127)) return false;

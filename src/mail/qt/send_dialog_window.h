@@ -3,7 +3,8 @@
 // the sender, copy and SMTP edits, the list of ".emv" files with its two
 // buttons, the send button and a three-panel status bar. Its events go to the
 // plain logic of mail/send_dialog.h. Application-modal while shown; it registers
-// itself as the editor's sending dialog.
+// itself as the editor's sending dialog. While a send is on its way the dialog
+// keeps painting, takes no input and does not close.
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -30,6 +31,7 @@ class TForm5 : public QWidget {
   std::function<std::string()> ChooseFile;
 
   QLineEdit* MailFrom() const { return from_; }
+  QLineEdit* MailCC() const { return cc_; }
   QLineEdit* Password() const { return password_; }
   QListWidget* List() const { return list_; }
   QPushButton* SendButton() const { return send_; }
@@ -39,9 +41,12 @@ class TForm5 : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void SyncList();
+  // Runs the window's events, without their input, until `finished`.
+  void WaitForSend(const std::function<bool()>& finished);
 
   QLineEdit* from_ = nullptr;
   QLineEdit* cc_ = nullptr;

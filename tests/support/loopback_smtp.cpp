@@ -1,4 +1,4 @@
-#include "mail/loopback_smtp.h"
+#include "support/loopback_smtp.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -15,6 +15,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace vorda::testing {
 
@@ -39,11 +40,15 @@ std::string ReadFile(const std::string& path) {
 LoopbackSmtp::LoopbackSmtp() {
   cert_ = dir_.path() + "/cert.pem";
   const std::string key = dir_.path() + "/key.pem";
-  const std::string make_cert =
-      "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost "
-      "-addext subjectAltName=IP:127.0.0.1,DNS:localhost -keyout '" +
-      key + "' -out '" + cert_ + "' >/dev/null 2>&1";
-  if (std::system(make_cert.c_str()) != 0) throw std::runtime_error("openssl could not make the test certificate");
+  const std::string other_cert = dir_.path() + "/other-cert.pem";
+  const std::string other_key = dir_.path() + "/other-key.pem";
+  for (const auto& [c, k] : {std::pair{cert_, key}, std::pair{other_cert, other_key}}) {
+    const std::string make_cert =
+        "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost "
+        "-addext subjectAltName=IP:127.0.0.1,DNS:localhost -keyout '" +
+        k + "' -out '" + c + "' >/dev/null 2>&1";
+    if (std::system(make_cert.c_str()) != 0) throw std::runtime_error("openssl could not make a test certificate");
+  }
 
   const std::string script = ScriptPath();
   const std::string out = dir_.path();
@@ -54,7 +59,7 @@ LoopbackSmtp::LoopbackSmtp() {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent) ::_exit(1);
     ::execl("/usr/bin/python3", "python3", script.c_str(), out.c_str(), cert_.c_str(), key.c_str(),
-            static_cast<char*>(nullptr));
+            other_cert.c_str(), other_key.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
   const std::string ports_file = dir_.path() + "/ports.json";
@@ -100,10 +105,16 @@ std::vector<LoopbackSmtp::Received> LoopbackSmtp::Messages(const std::string& li
       if (line.rfind("from=", 0) == 0) r.from = line.substr(5);
       if (line.rfind("rcpt=", 0) == 0) r.recipients.push_back(line.substr(5));
       if (line.rfind("login=", 0) == 0) r.login = line.substr(6);
+      if (line.rfind("tls=", 0) == 0) r.tls = line.substr(4) == "1";
+      if (line.rfind("login_tls=", 0) == 0) r.login_tls = line.substr(10) == "1";
     }
     out.push_back(std::move(r));
   }
   return out;
+}
+
+std::string LoopbackSmtp::Wire(const std::string& listener) const {
+  return ReadFile(dir_.path() + "/" + listener + ".wire");
 }
 
 int ClosedPort() {

@@ -1,9 +1,9 @@
 #pragma once
 // The loopback SMTP server of tests/mail/smtp_server.py, started for a test
-// suite: a self-made certificate for 127.0.0.1 and localhost, seven listeners
-// (plain, plain_auth, tls, tls_auth, refuse, reject, drop) on free ports, and
-// what each accepted. The server process dies with the object, or with the
-// test process.
+// suite: two self-made certificates for 127.0.0.1 and localhost (one the tests
+// trust, one they do not), a listener per behaviour on free ports (the script
+// lists them), and what each accepted or heard in the clear. The server
+// process dies with the object, or with the test process.
 #include <string>
 #include <vector>
 
@@ -17,6 +17,8 @@ class LoopbackSmtp {
     std::string from;
     std::vector<std::string> recipients;
     std::string login;  // empty without AUTH
+    bool tls = false;        // the message came over TLS
+    bool login_tls = false;  // the login was made over TLS
     std::string content;
   };
 
@@ -31,6 +33,8 @@ class LoopbackSmtp {
   const std::string& CertFile() const { return cert_; }
   // The messages `listener` accepted so far, in order.
   std::vector<Received> Messages(const std::string& listener) const;
+  // Every byte `listener` received in the clear so far (before any TLS).
+  std::string Wire(const std::string& listener) const;
 
  private:
   TempDir dir_;
