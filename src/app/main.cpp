@@ -17,13 +17,18 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/timing_marks_qt.h"
+#include "platform/timing_marks.h"
 
 int main(int argc, char** argv) {
+  vorda::TimingMark("main");
   // The sheet is drawn pixel by pixel for 96 dots per inch: Qt must not scale
   // the window on a screen of more; the window uses its smaller font there.
   if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
   QApplication app(argc, argv);
+  vorda::StartTimingMarks(app);
+  vorda::TimingMark("app");
   const std::string title = "Vorda40 UL tervező program"_w;
   QApplication::setApplicationName(vorda::ToQString(title));
   // The program ends with its main window, whatever other windows are shown.
@@ -48,6 +53,7 @@ int main(int argc, char** argv) {
     vorda::TForm7 encyclopedia(&form, &map_window);
     vorda::TForm8 comparison(&form);
     vorda::TForm9 notebook(&form);
+    vorda::TimingMark("windows");
     QObject::connect(&form, &vorda::TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     form.activateWindow();

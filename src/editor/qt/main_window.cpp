@@ -26,6 +26,7 @@
 #include "platform/qt/event_guard.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_text.h"
+#include "platform/timing_marks.h"
 
 namespace vorda {
 
@@ -90,6 +91,7 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   for (const QString& a : arguments) args.push_back(QFile::encodeName(a).toStdString());
   program.IniPath = IniPathFor(program.ProgramDir, args);
   if (ReadIniAtStart(FileIniStorage(program.IniPath))) move(program.Options.FormLeft, program.Options.FormTop);
+  TimingMark("ini");
   program.FirstActivation = true;
 
   setWindowTitle(ToQString("20 soros és 40 soros UL tápláló program by Quorbel (Win95/98)  v2.32.5"_w));
@@ -216,6 +218,7 @@ bool TForm1::event(QEvent* e) {
 bool TForm1::focusNextPrevChild(bool /*next*/) { return false; }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+  CountKeyForMarks();
   GuardEvent([&] {
     const VirtualKey k = TranslateKeyEvent(*e, physical_keys_);
     if (k.code == 0) return;
@@ -244,6 +247,12 @@ void TForm1::paintEvent(QPaintEvent* /*e*/) {
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(QPoint(0, menu_bar_->height()), canvas_.Image());
   });
+  CountSheetPaintForMarks();
+  if (!sheet_shown_ && !Program().FirstActivation) {
+    // The first paint after the first activation drew the sheet: the end of the start.
+    sheet_shown_ = true;
+    TimingMark("first-drawn-sheet");
+  }
 }
 
 }  // namespace vorda

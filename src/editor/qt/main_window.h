@@ -62,6 +62,7 @@ class TForm1 : public QWidget {
   QtSheetPictureStore store_;
   bool physical_keys_ = false;
   bool activation_queued_ = false;
+  bool sheet_shown_ = false;
   QMenuBar* menu_bar_ = nullptr;
   QMenu* file_menu_ = nullptr;
   int fixed_file_items_ = 0;  // the seven fixed items and the separator FN2
