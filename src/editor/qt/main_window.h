@@ -57,6 +57,10 @@ class TForm1 : public QWidget {
   void FormCreate(const QStringList& arguments, const QString& program_dir);
   void BuildMainMenu();
   void BuildRecentMenu();
+  // Where the sheet image stands in the window (below the menu bar).
+  QRect SheetRect() const;
+  // Asks for a paint of what the canvas's drawing touched since the last time.
+  void ShowTouchedPixels();
 
   QtCanvas canvas_;
   QtSheetPictureStore store_;

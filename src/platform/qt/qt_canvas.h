@@ -18,12 +18,22 @@
 // Characters are placed one by one, each advancing the pen by its own advance
 // rounded to whole pixels, as Windows spaces them.
 //
-// Text is drawn from glyph masks that each font renders once; the masks hold
-// exactly the pixels a painter sets (the fonts are drawn without anti-aliasing),
-// so the picture is the same as painting each character straight onto the image.
+// Text is drawn from glyph masks that each font renders once, a character when
+// it is first drawn (the proportional font renders all of its characters in the
+// one pass that chooses its size); the masks hold exactly the pixels a painter
+// sets (the fonts are drawn without anti-aliasing), so the picture is the same
+// as painting each character straight onto the image.
+//
+// The canvas keeps a record of what its drawing touched: the rectangles of
+// image pixels that each drawing call may have changed, so that a window shows
+// only those again.
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -84,16 +94,32 @@ class QtCanvas : public Canvas {
   static QRgb ToRgb(Color c);
   static Color FromRgb(QRgb rgb);
 
-  // One font at one size and style, measured and rendered once per program.
+  // The rectangles (in image pixels, inside the image) that drawing has touched
+  // since the last call, and the record emptied. Every pixel a drawing call
+  // changed lies in one of them: calls that touch the same rows share one
+  // rectangle around them, and past kMaxTouched rectangles the record holds the
+  // one around them all.
+  std::vector<QRect> TakeTouched();
+  static constexpr std::size_t kMaxTouched = 48;
+  // Pixels changed on Image() from outside the canvas (a picture copied onto it).
+  void MarkTouched(const QRect& r);
+  // Called when drawing touches the image while the record is empty.
+  void SetFirstTouchHandler(std::function<void()> handler) { on_first_touch_ = std::move(handler); }
+
+  // One font at one size and style, measured once per program, its characters
+  // rendered once.
   struct Face;
 
  private:
   class Pixels;
-  void SelectFace();
+  Face& CurrentFace() const;
+  void Touch(int x1, int y1, int x2, int y2);
   void PaintTextDirectly(int x, int y, std::string_view text);
 
   QImage image_;
-  const Face* face_ = nullptr;
+  mutable Face* face_ = nullptr;  // chosen on first use after a change of font
+  std::vector<QRect> touched_;
+  std::function<void()> on_first_touch_;
   bool paint_directly_ = false;
   int ppi_ = 96;
   Color brush_ = colors::White;
