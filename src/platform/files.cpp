@@ -104,6 +104,48 @@ RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size
   return out;
 }
 
+ExactFileRead ReadRegularFileExactly(const std::string& path, std::span<std::byte> memory) {
+  using Status = ExactFileRead::Status;
+  ExactFileRead out;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return out;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return out;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    out.status = Status::NotRegular;
+    return out;
+  }
+  out.size = static_cast<std::uintmax_t>(st.st_size);
+  if (out.size != memory.size()) {
+    ::close(fd);
+    out.status = Status::WrongSize;
+    return out;
+  }
+  std::size_t done = 0;
+  out.status = Status::Ok;
+  while (done < memory.size()) {
+    const ssize_t n = ::read(fd, memory.data() + done, memory.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {  // an error, or the end came early: the file was cut
+      out.status = Status::FailedPartway;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  // One byte more would mean the file grew while it was read.
+  char extra = 0;
+  ssize_t more = 0;
+  while (out.status == Status::Ok && (more = ::read(fd, &extra, 1)) < 0 && errno == EINTR) {
+  }
+  if (out.status == Status::Ok && more != 0) out.status = Status::FailedPartway;
+  ::close(fd);
+  return out;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string tmp = path + ".tmp" + std::to_string(::getpid());
   {
