@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -18,6 +19,11 @@ namespace {
 
 // The sheet's lines are 12 pixels apart; a description's band is that high.
 constexpr int kBandRows = 12;
+
+// The advance of a control byte of the proportional font until it is measured.
+constexpr int kUnmeasured = -1;
+
+bool IsCharacter(int b) { return b >= ' ' && b != 0x7F; }  // the control bytes are no characters
 
 bool IsFixedPitchName(std::string_view name) { return name == "Courier New"; }
 
@@ -162,8 +168,6 @@ std::unique_ptr<Face> MakeFixedFace(int pixels, bool bold) {
   return face;
 }
 
-bool IsCharacter(int b) { return b >= ' ' && b != 0x7F; }  // the control bytes are no characters
-
 // Every character's ink inside `rows` rows and inside its own advance (the
 // glyphs are all made).
 bool FitsTheBand(const Face& face, int rows, int& top) {
@@ -181,19 +185,50 @@ bool FitsTheBand(const Face& face, int rows, int& top) {
   return highest - lowest + 1 <= rows;
 }
 
+// A character's advance as a text of its own measures it.
+int MeasuredAdvance(const QFont& font, unsigned char byte) {
+  return qRound(QFontMetricsF(font).horizontalAdvance(CharText(byte)));
+}
+
+// The advances of the characters (the control bytes are measured when first
+// drawn), each as a text of its own measures it. Text layout treats format
+// characters (the soft hyphen) specially, and a character the font lacks comes
+// from another font; for every other character the font's own glyph advance is
+// the same, and far quicker to get for all of them at once.
+std::array<int, 256> Advances(const QFont& font) {
+  std::array<int, 256> advances;
+  advances.fill(kUnmeasured);
+  QString all;
+  for (int b = ' '; b < 256; ++b) all += CharText(static_cast<unsigned char>(b));
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QList<quint32> glyphs = raw.glyphIndexesForString(all);
+  const QList<QPointF> glyph_advances =
+      glyphs.size() == all.size() ? raw.advancesForGlyphIndexes(glyphs) : QList<QPointF>();
+  for (int b = ' '; b < 256; ++b) {
+    if (!IsCharacter(b)) continue;
+    const qsizetype at = b - ' ';
+    const QChar ch = all.at(at);
+    const bool plain = ch.category() != QChar::Other_Format && glyph_advances.size() == all.size() &&
+                       raw.supportsCharacter(ch);
+    advances[static_cast<std::size_t>(b)] =
+        plain ? qRound(glyph_advances[at].x()) : MeasuredAdvance(font, static_cast<unsigned char>(b));
+  }
+  return advances;
+}
+
 // Renders every glyph of `face` at its size in one pass. With `give_up` the
 // pass ends at the first character that shows that the size does not fit the
 // band (false then), which FitsTheBand would find too.
 bool RenderFace(Face& face, bool give_up) {
   const QFont font = MakeFont(false, face.pixels, face.bold);
-  const QFontMetricsF metrics(font);
+  const std::array<int, 256> advances = Advances(font);
   GlyphRenderer renderer(font);
   static const std::array<unsigned char, 256> order = FitOrder();
   int lowest = 0, highest = 0;
   bool any = false;
   for (const unsigned char b : order) {
     Glyph& g = face.glyphs[b];
-    g.advance = qRound(metrics.horizontalAdvance(CharText(b)));
+    g.advance = advances[b];
     renderer.Render(b, g);
     if (!give_up || !IsCharacter(b) || g.bottom < g.top) continue;
     if (g.left < 0 || g.right >= g.advance) return false;
@@ -423,9 +458,13 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 int QtCanvas::TextWidth(std::string_view text) const {
-  const Face& face = CurrentFace();
+  Face& face = CurrentFace();
   int width = 0;
-  for (const char ch : text) width += face.glyphs[static_cast<unsigned char>(ch)].advance;
+  for (const char ch : text) {
+    Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+    if (g.advance == kUnmeasured) g.advance = MeasuredAdvance(MakeFont(false, face.pixels, face.bold), static_cast<unsigned char>(ch));
+    width += g.advance;
+  }
   return width;
 }
 
@@ -467,7 +506,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
 }
 
 void QtCanvas::PaintTextDirectly(int x, int y, std::string_view text) {
-  const Face& face = CurrentFace();
+  const Face& face = CurrentFace();  // every advance of the text measured by TextOut
   QPainter painter(&image_);
   painter.setFont(CurrentFont());
   painter.setPen(QColor(ToRgb(font_color_)));
