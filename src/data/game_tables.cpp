@@ -45,10 +45,14 @@ void LoadTable(std::string_view bytes, FixedTable<Record, Capacity>& table, std:
   }
 }
 
+// The index of the first of records 1..count with `id`, 0 when none has it.
 template <typename Table>
 int FindFirst(const Table& table, std::int32_t count, std::int32_t id) {
-  for (std::int32_t i = 1; i <= count; ++i)
-    if (table[static_cast<std::size_t>(i)].Id == id) return i;
+  const auto stored = table.Stored(count);
+  for (std::size_t i = 0; i < stored.size(); ++i)
+    if (stored[i].Id == id) return static_cast<int>(i) + 1;
+  // Records past the stored ones are empty: their Id is 0.
+  if (id == 0 && count > static_cast<std::int32_t>(stored.size())) return static_cast<int>(stored.size()) + 1;
   return 0;
 }
 
@@ -257,10 +261,11 @@ char SpellKind(std::int32_t id) {
 
 std::uint16_t CaravanValue(std::int32_t a, std::int32_t b) {
   const auto& t = Tables();
-  for (std::int32_t i = 1; i <= t.CaravanCount; ++i) {
-    const auto& r = t.CaravanTable[static_cast<std::size_t>(i)];
+  const auto stored = t.CaravanTable.Stored(t.CaravanCount);
+  for (const TCaravanRecord& r : stored)
     if (r.A == a && r.B == b) return r.V;
-  }
+  // Records past the stored ones are empty: A 0, B 0, V 0.
+  if (a == 0 && b == 0 && t.CaravanCount > static_cast<std::int32_t>(stored.size())) return 0;
   return 9;
 }
 

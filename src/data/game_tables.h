@@ -2,8 +2,10 @@
 // The game operator's six reference tables (items, caravan drift, recipes,
 // characters, monsters, spells), loaded from their text files into tables of
 // fixed capacity and looked up by number, first match.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -66,6 +68,12 @@ class FixedTable {
   }
   // Room for the records 1..count at once.
   void Reserve(std::size_t count) { records_.reserve(count + 1); }
+  // The records 1..count that are stored, in one piece for a quick scan (the
+  // records past them read as empty ones).
+  std::span<const Record> Stored(std::int32_t count) const {
+    if (count <= 0 || records_.size() <= 1) return {};
+    return std::span<const Record>(records_).subspan(1, std::min(static_cast<std::size_t>(count), records_.size() - 1));
+  }
 
  private:
   static inline const Record kEmpty{};

@@ -61,6 +61,7 @@ struct QtCanvas::Face {
   };
   struct Glyph {
     bool made = false;  // spans and ink box rendered (the advance is known from the start)
+    bool overhang = false;  // ink outside the text's background (its rows and its advance)
     int advance = 0;
     std::vector<Span> spans;
     int top = 0, bottom = -1, left = 0, right = -1;  // ink box; empty when bottom < top
@@ -80,6 +81,12 @@ namespace {
 using Face = QtCanvas::Face;
 using Glyph = Face::Glyph;
 using GlyphSpan = Face::Span;
+
+// Whether a glyph's ink reaches outside the background a text paints behind it.
+void NoteOverhang(const Face& face, Glyph& g) {
+  g.overhang = g.bottom >= g.top && (g.top + face.baseline < face.cell_top || g.left < 0 || g.right >= g.advance ||
+                                     g.bottom + face.baseline >= face.cell_top + face.cell_height);
+}
 
 // Renders single characters, one after another, on one scratch image with one
 // painter: each alone on the cleared image with the pen at (margin, margin),
@@ -252,6 +259,7 @@ std::unique_ptr<Face> MakeProportionalFace(int pixels, bool bold, int cell_top) 
     face->cell_top = cell_top;
     face->cell_height = kBandRows;
     face->baseline = cell_top - top;
+    for (Glyph& g : face->glyphs) NoteOverhang(*face, g);
     return face;
   }
   return nullptr;  // not reached: at one pixel everything fits
@@ -271,12 +279,19 @@ void MakeGlyphs(Face& face, std::string_view text) {
   if (std::none_of(text.begin(), text.end(), missing)) return;
   GlyphRenderer renderer(MakeFont(face.fixed, face.pixels, face.bold));
   for (const char ch : text)
-    if (missing(ch)) renderer.Render(static_cast<unsigned char>(ch), face.glyphs[static_cast<unsigned char>(ch)]);
+    if (missing(ch)) {
+      Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+      renderer.Render(static_cast<unsigned char>(ch), g);
+      NoteOverhang(face, g);
+    }
 }
 
 }  // namespace
 
-QtCanvas::QtCanvas(int width, int height) : image_(width, height, QImage::Format_RGB32) { image_.fill(Qt::black); }
+QtCanvas::QtCanvas(int width, int height)
+    : image_(width, height, QImage::Format_RGB32), width_(image_.width()), height_(image_.height()) {
+  image_.fill(Qt::black);
+}
 
 QRgb QtCanvas::ToRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -306,14 +321,10 @@ void QtCanvas::SetFontBold(bool bold) {
   face_ = nullptr;
 }
 
-// The face of the current font, chosen when it is first needed: a font that is
-// set and changed again before anything is drawn or measured costs nothing.
-QtCanvas::Face& QtCanvas::CurrentFace() const {
-  if (!face_) {
-    // Points to pixels rounded as Windows does (8 points at 96 pixels per inch = 11).
-    const int pixels = std::max(1, (font_size_ * ppi_ + 36) / 72);
-    face_ = &FaceFor(IsFixedPitchName(font_name_), pixels, bold_, ppi_ > 96 ? 2 : 1);
-  }
+QtCanvas::Face& QtCanvas::ChooseFace() const {
+  // Points to pixels rounded as Windows does (8 points at 96 pixels per inch = 11).
+  const int pixels = std::max(1, (font_size_ * ppi_ + 36) / 72);
+  face_ = &FaceFor(IsFixedPitchName(font_name_), pixels, bold_, ppi_ > 96 ? 2 : 1);
   return *face_;
 }
 
@@ -331,23 +342,17 @@ int QtCanvas::TextCellTop() const { return CurrentFace().cell_top; }
 
 int QtCanvas::TextCellHeight() const { return CurrentFace().cell_height; }
 
-void QtCanvas::Touch(int x1, int y1, int x2, int y2) {
-  if (x2 <= x1 || y2 <= y1) return;
-  const QRect r = QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)) & image_.rect();
-  if (r.isEmpty()) return;
-  const bool first = touched_.empty();
-  // What is drawn in the same rows (the cells, the description and the sums
-  // of one line, the values of the status line) shares one rectangle: a few
-  // rectangles a key, each shown in one piece.
-  for (QRect& t : touched_)
-    if (r.top() <= t.bottom() && r.bottom() >= t.top()) {
-      t |= r;
+void QtCanvas::TouchNewRows(const Span& r) {
+  for (Span& t : touched_)
+    if (t.SameRows(r)) {
+      t.Unite(r);
       return;
     }
+  const bool first = touched_.empty();
   if (touched_.size() == kMaxTouched) {
     // A whole screen's drawing: one rectangle around it all.
-    QRect all = r;
-    for (const QRect& t : touched_) all |= t;
+    Span all = r;
+    for (const Span& t : touched_) all.Unite(t);
     touched_.assign(1, all);
   } else {
     touched_.push_back(r);
@@ -357,7 +362,13 @@ void QtCanvas::Touch(int x1, int y1, int x2, int y2) {
 
 void QtCanvas::MarkTouched(const QRect& r) { Touch(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
 
-std::vector<QRect> QtCanvas::TakeTouched() { return std::exchange(touched_, {}); }
+std::vector<QRect> QtCanvas::TakeTouched() {
+  std::vector<QRect> rects;
+  rects.reserve(touched_.size());
+  for (const Span& t : touched_) rects.emplace_back(t.x1, t.y1, t.x2 - t.x1, t.y2 - t.y1);
+  touched_.clear();
+  return rects;
+}
 
 // The image's pixels for one drawing call: it is detached once, not per pixel.
 class QtCanvas::Pixels {
@@ -470,18 +481,24 @@ int QtCanvas::TextWidth(std::string_view text) const {
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
   Face& face = CurrentFace();
-  const int width = TextWidth(text);
+  int width = 0;
+  bool made = true;
+  for (const char ch : text) {
+    Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+    if (g.advance == kUnmeasured) g.advance = MeasuredAdvance(MakeFont(false, face.pixels, face.bold), static_cast<unsigned char>(ch));
+    width += g.advance;
+    made = made && g.made;
+  }
   FillRect(x, y + face.cell_top, x + width, y + face.cell_top + face.cell_height);
-  MakeGlyphs(face, text);
-  if (paint_directly_) {
-    PaintTextDirectly(x, y, text);
-  } else {
-    const Pixels pixels(image_);
-    const QRgb rgb = ToRgb(font_color_);
-    const int baseline = y + face.baseline;
-    int pen = x;
-    for (const char ch : text) {
-      const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+  if (!made) MakeGlyphs(face, text);
+  const int baseline = y + face.baseline;
+  if (paint_directly_) PaintTextDirectly(x, y, text);
+  const Pixels pixels(image_);
+  const QRgb rgb = ToRgb(font_color_);
+  int pen = x;
+  for (const char ch : text) {
+    const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+    if (!paint_directly_) {
       for (const GlyphSpan& s : g.spans) {
         const int row = baseline + s.dy;
         if (row < 0 || row >= pixels.Height()) continue;
@@ -489,17 +506,10 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
         QRgb* const line = pixels.Row(row);
         for (int col = from; col < to; ++col) line[col] = rgb;
       }
-      pen += g.advance;
     }
-  }
-  // Ink that reaches outside the background (an accent above the fixed-pitch
-  // font's cell, a bearing left of the pen) is touched too.
-  int pen = x;
-  for (const char ch : text) {
-    const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
-    if (g.bottom >= g.top && (g.top + face.baseline < face.cell_top || g.left < 0 || g.right >= g.advance ||
-                              g.bottom + face.baseline >= face.cell_top + face.cell_height))
-      Touch(pen + g.left, y + face.baseline + g.top, pen + g.right + 1, y + face.baseline + g.bottom + 1);
+    // Ink that reaches outside the background (a descender below the
+    // fixed-pitch font's cell, a bearing left of the pen) is touched too.
+    if (g.overhang) Touch(pen + g.left, baseline + g.top, pen + g.right + 1, baseline + g.bottom + 1);
     pen += g.advance;
   }
   pen_pos_ = {x + width, y};

@@ -30,6 +30,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -112,13 +113,40 @@ class QtCanvas : public Canvas {
 
  private:
   class Pixels;
-  Face& CurrentFace() const;
-  void Touch(int x1, int y1, int x2, int y2);
+  // The face of the current font, chosen when it is first needed: a font that
+  // is set and changed again before anything is drawn or measured costs nothing.
+  Face& CurrentFace() const { return face_ ? *face_ : ChooseFace(); }
+  Face& ChooseFace() const;
+  // Columns x1..x2-1 of rows y1..y2-1.
+  struct Span {
+    int x1, y1, x2, y2;
+    bool SameRows(const Span& o) const { return y1 < o.y2 && y2 > o.y1; }
+    void Unite(const Span& o) {
+      x1 = std::min(x1, o.x1);
+      y1 = std::min(y1, o.y1);
+      x2 = std::max(x2, o.x2);
+      y2 = std::max(y2, o.y2);
+    }
+  };
+  // Records what a drawing call touched. What is drawn in the same rows (the
+  // cells, the description and the sums of one line, the values of the status
+  // line) shares one rectangle: a few rectangles a key, each shown in one
+  // piece. Most calls draw in the rows the one before drew in.
+  void Touch(int x1, int y1, int x2, int y2) {
+    const Span r{std::max(x1, 0), std::max(y1, 0), std::min(x2, width_), std::min(y2, height_)};
+    if (r.x2 <= r.x1 || r.y2 <= r.y1) return;
+    if (!touched_.empty() && touched_.back().SameRows(r))
+      touched_.back().Unite(r);
+    else
+      TouchNewRows(r);
+  }
+  void TouchNewRows(const Span& r);
   void PaintTextDirectly(int x, int y, std::string_view text);
 
   QImage image_;
+  int width_, height_;
   mutable Face* face_ = nullptr;  // chosen on first use after a change of font
-  std::vector<QRect> touched_;
+  std::vector<Span> touched_;
   std::function<void()> on_first_touch_;
   bool paint_directly_ = false;
   int ppi_ = 96;
