@@ -289,7 +289,10 @@ void MakeGlyphs(Face& face, std::string_view text) {
 }  // namespace
 
 QtCanvas::QtCanvas(int width, int height)
-    : image_(width, height, QImage::Format_RGB32), width_(image_.width()), height_(image_.height()) {
+    : image_(width, height, QImage::Format_RGB32),
+      width_(image_.width()),
+      height_(image_.height()),
+      stride_(image_.bytesPerLine()) {
   image_.fill(Qt::black);
 }
 
@@ -373,8 +376,8 @@ std::vector<QRect> QtCanvas::TakeTouched() {
 // The image's pixels for one drawing call: it is detached once, not per pixel.
 class QtCanvas::Pixels {
  public:
-  explicit Pixels(QImage& image)
-      : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
+  explicit Pixels(QtCanvas& canvas)
+      : bits_(canvas.image_.bits()), stride_(canvas.stride_), width_(canvas.width_), height_(canvas.height_) {}
   int Width() const { return width_; }
   int Height() const { return height_; }
   QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
@@ -395,13 +398,13 @@ class QtCanvas::Pixels {
 };
 
 void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
-  Pixels(image_).Fill(x1, y1, x2, y2, ToRgb(brush_));
+  Pixels(*this).Fill(x1, y1, x2, y2, ToRgb(brush_));
   Touch(x1, y1, x2, y2);
 }
 
 void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  const Pixels pixels(image_);
+  const Pixels pixels(*this);
   pixels.Fill(x1, y1, x2, y2, ToRgb(brush_));
   const QRgb pen = ToRgb(pen_);
   pixels.Fill(x1, y1, x2, y1 + 1, pen);
@@ -445,7 +448,7 @@ void QtCanvas::Polygon(std::span<const Point> points) {
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  const Pixels pixels(image_);
+  const Pixels pixels(*this);
   const QRgb pen = ToRgb(pen_);
   Touch(std::min(pen_pos_.x, x), std::min(pen_pos_.y, y), std::max(pen_pos_.x, x) + 1, std::max(pen_pos_.y, y) + 1);
   // Bresenham from the pen to (x, y), the end point itself left out.
@@ -483,22 +486,28 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
   Face& face = CurrentFace();
   int width = 0;
   bool made = true;
+  bool overhangs = false;
   for (const char ch : text) {
     Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
     if (g.advance == kUnmeasured) g.advance = MeasuredAdvance(MakeFont(false, face.pixels, face.bold), static_cast<unsigned char>(ch));
     width += g.advance;
     made = made && g.made;
+    overhangs = overhangs || g.overhang;
   }
   FillRect(x, y + face.cell_top, x + width, y + face.cell_top + face.cell_height);
-  if (!made) MakeGlyphs(face, text);
+  if (!made) {
+    MakeGlyphs(face, text);
+    for (const char ch : text) overhangs = overhangs || face.glyphs[static_cast<unsigned char>(ch)].overhang;
+  }
   const int baseline = y + face.baseline;
-  if (paint_directly_) PaintTextDirectly(x, y, text);
-  const Pixels pixels(image_);
-  const QRgb rgb = ToRgb(font_color_);
-  int pen = x;
-  for (const char ch : text) {
-    const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
-    if (!paint_directly_) {
+  if (paint_directly_) {
+    PaintTextDirectly(x, y, text);
+  } else {
+    const Pixels pixels(*this);
+    const QRgb rgb = ToRgb(font_color_);
+    int pen = x;
+    for (const char ch : text) {
+      const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
       for (const GlyphSpan& s : g.spans) {
         const int row = baseline + s.dy;
         if (row < 0 || row >= pixels.Height()) continue;
@@ -506,11 +515,18 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
         QRgb* const line = pixels.Row(row);
         for (int col = from; col < to; ++col) line[col] = rgb;
       }
+      pen += g.advance;
     }
-    // Ink that reaches outside the background (a descender below the
-    // fixed-pitch font's cell, a bearing left of the pen) is touched too.
-    if (g.overhang) Touch(pen + g.left, baseline + g.top, pen + g.right + 1, baseline + g.bottom + 1);
-    pen += g.advance;
+  }
+  // Ink that reaches outside the background (a descender below the fixed-pitch
+  // font's cell, a bearing left of the pen) is touched too.
+  if (overhangs) {
+    int pen = x;
+    for (const char ch : text) {
+      const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+      if (g.overhang) Touch(pen + g.left, baseline + g.top, pen + g.right + 1, baseline + g.bottom + 1);
+      pen += g.advance;
+    }
   }
   pen_pos_ = {x + width, y};
 }

@@ -135,8 +135,12 @@ class QtCanvas : public Canvas {
   void Touch(int x1, int y1, int x2, int y2) {
     const Span r{std::max(x1, 0), std::max(y1, 0), std::min(x2, width_), std::min(y2, height_)};
     if (r.x2 <= r.x1 || r.y2 <= r.y1) return;
-    if (!touched_.empty() && touched_.back().SameRows(r))
-      touched_.back().Unite(r);
+    // The last two: a key draws its line and the status line in turn.
+    const std::size_t n = touched_.size();
+    if (n > 0 && touched_[n - 1].SameRows(r))
+      touched_[n - 1].Unite(r);
+    else if (n > 1 && touched_[n - 2].SameRows(r))
+      touched_[n - 2].Unite(r);
     else
       TouchNewRows(r);
   }
@@ -145,6 +149,7 @@ class QtCanvas : public Canvas {
 
   QImage image_;
   int width_, height_;
+  qsizetype stride_;
   mutable Face* face_ = nullptr;  // chosen on first use after a change of font
   std::vector<Span> touched_;
   std::function<void()> on_first_touch_;
