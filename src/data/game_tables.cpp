@@ -29,8 +29,10 @@ void LoadTable(std::string_view bytes, FixedTable<Record, Capacity>& table, std:
   constexpr std::int32_t capacity = Capacity;
   count = 0;
   // At most one record a line: room for them all at once, up to the capacity.
-  const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-  table.Reserve(std::min(lines, static_cast<std::size_t>(capacity)));
+  if (!table.RoomForAll()) {
+    const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    table.Reserve(std::min(lines, static_cast<std::size_t>(capacity)));
+  }
   FieldReader in(bytes);
   while (true) {
     ++count;

@@ -68,6 +68,8 @@ class FixedTable {
   }
   // Room for the records 1..count at once.
   void Reserve(std::size_t count) { records_.reserve(count + 1); }
+  // Whether there is room for every record up to the capacity already.
+  bool RoomForAll() const { return records_.capacity() > static_cast<std::size_t>(Capacity); }
   // The records 1..count that are stored, in one piece for a quick scan (the
   // records past them read as empty ones).
   std::span<const Record> Stored(std::int32_t count) const {
