@@ -263,7 +263,8 @@ void TForm1::paintEvent(QPaintEvent* e) {
       const QRectF source(QPointF(part.topLeft() - sheet.topLeft()) * ratio, QSizeF(part.size()) * ratio);
       painter.drawImage(QRectF(part), image, source);
     }
-    for (const QRect& r : e->region() - QRegion(sheet)) painter.fillRect(r, Qt::black);
+    if (!sheet.contains(e->region().boundingRect()))
+      for (const QRect& r : e->region() - QRegion(sheet)) painter.fillRect(r, Qt::black);
   });
   CountSheetPaintForMarks();
   if (!sheet_shown_ && !Program().FirstActivation) {
