@@ -2,7 +2,7 @@
 // Widgets window of the main window's size that paints itself black, started
 // the way vorda40 starts (the same scaling settings), marking the end of its
 // first paint as the program marks its first drawn sheet. Arguments: the
-// window's width and height (default 680 x 566).
+// window's width and height (default 680 x 564, the main window under Xvfb).
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   const QStringList args = QApplication::arguments();
   BareWindow window;
   window.setAttribute(Qt::WA_OpaquePaintEvent);
-  window.resize(args.size() > 2 ? args[1].toInt() : 680, args.size() > 2 ? args[2].toInt() : 566);
+  window.resize(args.size() > 2 ? args[1].toInt() : 680, args.size() > 2 ? args[2].toInt() : 564);
   window.show();
   return QApplication::exec();
 }
