@@ -55,22 +55,46 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return std::move(read.bytes);
 }
 
-RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
-  using Status = RegularFileRead::Status;
-  RegularFileRead out;
+namespace {
+
+// A file opened for reading only when it is a regular file. The open itself
+// cannot block (a FIFO would wait for a writer for ever), and the kind is
+// tested on the opened file, so nothing swapped in between is read.
+struct OpenedFile {
+  int fd = -1;               // -1: not opened (or not a regular file)
+  bool not_regular = false;  // there, but a folder, FIFO, device or socket
+  std::uintmax_t size = 0;
+};
+
+OpenedFile OpenRegularFile(const std::string& path) {
+  OpenedFile file;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return out;
+  if (fd < 0) return file;
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     ::close(fd);
-    return out;
+    return file;
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    out.status = Status::NotRegular;
-    return out;
+    file.not_regular = true;
+    return file;
   }
-  out.size = static_cast<std::uintmax_t>(st.st_size);
+  file.fd = fd;
+  file.size = static_cast<std::uintmax_t>(st.st_size);
+  return file;
+}
+
+}  // namespace
+
+RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
+  using Status = RegularFileRead::Status;
+  RegularFileRead out;
+  const OpenedFile file = OpenRegularFile(path);
+  if (file.not_regular) out.status = Status::NotRegular;
+  if (file.fd < 0) return out;
+  const int fd = file.fd;
+  out.size = file.size;
   if (out.size > max_size) {
     ::close(fd);
     out.status = Status::TooLarge;
@@ -107,19 +131,11 @@ RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size
 ExactFileRead ReadRegularFileExactly(const std::string& path, std::span<std::byte> memory) {
   using Status = ExactFileRead::Status;
   ExactFileRead out;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return out;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    ::close(fd);
-    return out;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    out.status = Status::NotRegular;
-    return out;
-  }
-  out.size = static_cast<std::uintmax_t>(st.st_size);
+  const OpenedFile file = OpenRegularFile(path);
+  if (file.not_regular) out.status = Status::NotRegular;
+  if (file.fd < 0) return out;
+  const int fd = file.fd;
+  out.size = file.size;
   if (out.size != memory.size()) {
     ::close(fd);
     out.status = Status::WrongSize;

@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QWindow>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "editor/editor_fixture.h"
@@ -18,6 +17,7 @@
 #include "editor/sheet_screen.h"
 #include "editor/window_links.h"
 #include "platform/message_box.h"
+#include "support/demo_folder.h"
 #include "support/map_fixture.h"
 #include "support/temp_dir.h"
 
@@ -45,11 +45,7 @@ class MainWindowRepaintTest : public testing::EditorFixture {
     ResetWindowLinks();
     ResetMenuCommands();
     InstallMessageBoxes(&boxes);
-    const char* source = std::getenv("VORDA_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / "../../..";
-    for (const auto& entry : std::filesystem::directory_iterator(root / "demo"))
-      std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.path()) / entry.path().filename());
+    testing::CopyDemoFolder(dir.path());
     ASSERT_TRUE(testing::WriteInventedMapFiles(dir.path()));
     form = std::make_unique<TForm1>(nullptr, QStringList{}, QString::fromStdString(dir.path()));
     form->show();
