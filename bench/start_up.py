@@ -131,11 +131,13 @@ def shared_libraries(pid):
 
 
 class Display:
-    """Xvfb on a display of its own, or Qt's offscreen platform."""
+    """Xvfb on a display of its own (with a window manager when one is named),
+    or Qt's offscreen platform."""
 
-    def __init__(self, platform):
+    def __init__(self, platform, window_manager=None):
         self.platform = platform
         self.server = None
+        self.manager = None
         self.env = {}
         if platform == "xvfb":
             read_fd, write_fd = os.pipe()
@@ -149,10 +151,20 @@ class Display:
             if not number:
                 raise RuntimeError("Xvfb did not start")
             self.env = {"DISPLAY": ":" + number, "QT_QPA_PLATFORM": "xcb"}
+            if window_manager:
+                env = dict(os.environ)
+                env.update(self.env)
+                self.manager = subprocess.Popen([window_manager], env=env, stdout=subprocess.DEVNULL,
+                                                stderr=subprocess.DEVNULL)
+                time.sleep(1.0)  # until it manages the screen
+                self.platform = f"xvfb with {os.path.basename(window_manager)}"
         else:
             self.env = {"QT_QPA_PLATFORM": "offscreen"}
 
     def close(self):
+        if self.manager:
+            self.manager.terminate()
+            self.manager.wait()
         if self.server:
             self.server.terminate()
             self.server.wait()
@@ -333,6 +345,7 @@ def main():
     parser.add_argument("--key-runs", type=int, default=3)
     parser.add_argument("--platform", choices=("auto", "xvfb", "offscreen"), default="auto",
                         help="auto: Xvfb when installed, then offscreen too")
+    parser.add_argument("--window-manager", help="a window manager to run on Xvfb (e.g. openbox); none by default")
     args = parser.parse_args()
     for name in ("program", "bare", "bare_curl", "make_demo_map", "demo"):
         if getattr(args, name):
@@ -350,11 +363,11 @@ def main():
         if args.bare_curl:
             programs.append(("bare Qt window + libcurl", [args.bare_curl], scratch))
         for platform in platforms:
-            display = Display(platform)
+            display = Display(platform, args.window_manager if platform == "xvfb" else None)
             try:
                 results = start_up_figures(args, display, programs, scratch)
                 report_start_up(display, results, args.runs)
-                if platform == "xvfb" and args.keys > 0:
+                if platform.startswith("xvfb") and args.keys > 0:
                     if shutil.which("xdotool"):
                         key_run(args, display, folder, program, scratch)
                     else:
