@@ -183,6 +183,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     FileIniStorage ini(program.IniPath);
     carried_out = ShutDown(ini);
   });
+  update();
   if (carried_out) {
     e->accept();
     emit Closed();
