@@ -66,6 +66,9 @@ class Sheet {
     RedrawSheet();
     MoveCursor(10);
     UpdateStatusLine(1);
+    // As in the program once the first drawn sheet is shown: the record of
+    // touched pixels starts empty.
+    qt_.TakeTouched();
   }
   ~Sheet() { InstallSheetCanvas(nullptr); }
 

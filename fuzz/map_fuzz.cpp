@@ -52,9 +52,9 @@ void CheckTiledGrid(std::string_view pattern, const std::string& dat) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const auto parts = fuzz::SplitParts(input, 3);
-  // The name lists are not cleared between inputs (170,000 names would cost
-  // more than the reading): every check below holds whatever earlier lists
-  // left, as a list only ever overwrites the names it gives.
+  // The name lists are not cleared between inputs: every check below holds
+  // whatever earlier lists left, as a list only ever overwrites the names it
+  // gives.
 
   // A refused MAP.DAT leaves the grid as it was.
   const TMapGrid* before = MapModel().MapGrid.get();

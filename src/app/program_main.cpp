@@ -17,13 +17,18 @@
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_translation.h"
+#include "platform/qt/timing_marks_qt.h"
+#include "platform/timing_marks.h"
 #include "platform/win1250.h"
 
 namespace vorda {
 
 int ProgramMain(int argc, char** argv) {
+  TimingMark("main");
   UseWholeDesktopScale();
   QApplication app(argc, argv);
+  StartTimingMarks(app);
+  TimingMark("app");
   // Qt's own buttons and file dialog in Hungarian like the rest (English when
   // Qt's translation is not installed).
   InstallQtHungarian();
@@ -51,6 +56,7 @@ int ProgramMain(int argc, char** argv) {
     TForm7 encyclopedia(&form, &map_window);
     TForm8 comparison(&form);
     TForm9 notebook(&form);
+    TimingMark("windows");
     QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     form.activateWindow();

@@ -1,5 +1,6 @@
 #include "data/game_tables.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "data/field_reader.h"
@@ -23,10 +24,15 @@ std::string ReadName(FieldReader& in) {
 // One record a line: the count grows by one for each line, a line with a bad
 // number gives its slot back, and reading stops at the end of the data or when
 // the table is full.
-template <typename Record, std::size_t N, typename ReadRecord>
-void LoadTable(std::string_view bytes, std::array<Record, N>& table, std::int32_t& count, ReadRecord read) {
-  constexpr auto capacity = static_cast<std::int32_t>(N - 1);
+template <typename Record, int Capacity, typename ReadRecord>
+void LoadTable(std::string_view bytes, FixedTable<Record, Capacity>& table, std::int32_t& count, ReadRecord read) {
+  constexpr std::int32_t capacity = Capacity;
   count = 0;
+  // At most one record a line: room for them all at once, up to the capacity.
+  if (!table.RoomForAll()) {
+    const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    table.Reserve(std::min(lines, static_cast<std::size_t>(capacity)));
+  }
   FieldReader in(bytes);
   while (true) {
     ++count;
@@ -41,17 +47,21 @@ void LoadTable(std::string_view bytes, std::array<Record, N>& table, std::int32_
   }
 }
 
-template <typename Record, std::size_t N>
-int FindFirst(const std::array<Record, N>& table, std::int32_t count, std::int32_t id) {
-  for (std::int32_t i = 1; i <= count; ++i)
-    if (table[static_cast<std::size_t>(i)].Id == id) return i;
+// The index of the first of records 1..count with `id`, 0 when none has it.
+template <typename Table>
+int FindFirst(const Table& table, std::int32_t count, std::int32_t id) {
+  const auto stored = table.Stored(count);
+  for (std::size_t i = 0; i < stored.size(); ++i)
+    if (stored[i].Id == id) return static_cast<int>(i) + 1;
+  // Records past the stored ones are empty: their Id is 0.
+  if (id == 0 && count > static_cast<std::int32_t>(stored.size())) return static_cast<int>(stored.size()) + 1;
   return 0;
 }
 
 std::string Missing(std::int32_t id) { return "#" + std::to_string(id); }
 
-template <typename Record, std::size_t N>
-std::string NameOf(const std::array<Record, N>& table, std::int32_t count, std::int32_t id) {
+template <typename Table>
+std::string NameOf(const Table& table, std::int32_t count, std::int32_t id) {
   if (id == 0) return " ";
   const int i = FindFirst(table, count, id);
   return i == 0 ? Missing(id) : table[static_cast<std::size_t>(i)].Name;
@@ -253,10 +263,11 @@ char SpellKind(std::int32_t id) {
 
 std::uint16_t CaravanValue(std::int32_t a, std::int32_t b) {
   const auto& t = Tables();
-  for (std::int32_t i = 1; i <= t.CaravanCount; ++i) {
-    const auto& r = t.CaravanTable[static_cast<std::size_t>(i)];
+  const auto stored = t.CaravanTable.Stored(t.CaravanCount);
+  for (const TCaravanRecord& r : stored)
     if (r.A == a && r.B == b) return r.V;
-  }
+  // Records past the stored ones are empty: A 0, B 0, V 0.
+  if (a == 0 && b == 0 && t.CaravanCount > static_cast<std::int32_t>(stored.size())) return 0;
   return 9;
 }
 

@@ -2,10 +2,14 @@
 // The game operator's six reference tables (items, caravan drift, recipes,
 // characters, monsters, spells), loaded from their text files into tables of
 // fixed capacity and looked up by number, first match.
-#include <array>
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorda {
 
@@ -47,14 +51,44 @@ inline constexpr int kMonsterCapacity = 5000;
 inline constexpr int kSpellCapacity = 2000;
 inline constexpr std::size_t kTableNameLength = 20;
 
-// The tables are 1-based: index 0 is never used.
+// A table of records 1..Capacity (index 0 is never used) that takes memory
+// only for the records it was given: an index up to the capacity that holds
+// none reads as an empty record, as in a table of the full size.
+template <typename Record, int Capacity>
+class FixedTable {
+ public:
+  static constexpr int kCapacity = Capacity;
+
+  const Record& operator[](std::size_t index) const { return index < records_.size() ? records_[index] : kEmpty; }
+  // The record at `index` (at most the capacity), made room for when needed.
+  Record& operator[](std::size_t index) {
+    if (index > static_cast<std::size_t>(Capacity)) throw std::out_of_range("game table index past its capacity");
+    if (index >= records_.size()) records_.resize(index + 1);
+    return records_[index];
+  }
+  // Room for the records 1..count at once.
+  void Reserve(std::size_t count) { records_.reserve(count + 1); }
+  // Whether there is room for every record up to the capacity already.
+  bool RoomForAll() const { return records_.capacity() > static_cast<std::size_t>(Capacity); }
+  // The records 1..count that are stored, in one piece for a quick scan (the
+  // records past them read as empty ones).
+  std::span<const Record> Stored(std::int32_t count) const {
+    if (count <= 0 || records_.size() <= 1) return {};
+    return std::span<const Record>(records_).subspan(1, std::min(static_cast<std::size_t>(count), records_.size() - 1));
+  }
+
+ private:
+  static inline const Record kEmpty{};
+  std::vector<Record> records_;
+};
+
 struct GameTables {
-  std::array<TItemRecord, kItemCapacity + 1> ItemTable;
-  std::array<TCaravanRecord, kCaravanCapacity + 1> CaravanTable;
-  std::array<TItemRecord, kRecipeCapacity + 1> RecipeTable;  // Id, W1 (cost), Name
-  std::array<TNamedRecord, kCharacterCapacity + 1> CharacterTable;
-  std::array<TNamedRecord, kMonsterCapacity + 1> MonsterTable;
-  std::array<TSpellRecord, kSpellCapacity + 1> SpellTable;
+  FixedTable<TItemRecord, kItemCapacity> ItemTable;
+  FixedTable<TCaravanRecord, kCaravanCapacity> CaravanTable;
+  FixedTable<TItemRecord, kRecipeCapacity> RecipeTable;  // Id, W1 (cost), Name
+  FixedTable<TNamedRecord, kCharacterCapacity> CharacterTable;
+  FixedTable<TNamedRecord, kMonsterCapacity> MonsterTable;
+  FixedTable<TSpellRecord, kSpellCapacity> SpellTable;
   std::int32_t ItemCount = 0;
   std::int32_t CaravanCount = 0;
   std::int32_t RecipeCount = 0;

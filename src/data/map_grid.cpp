@@ -5,8 +5,9 @@
 #include <filesystem>
 
 #include "data/field_reader.h"
-#include "platform/win1250.h"
 #include "platform/files.h"
+#include "platform/win1250.h"
+#include "platform/zero_pages.h"
 
 namespace vorda {
 
@@ -32,24 +33,38 @@ std::string NotAFileError(const std::string& name) {
 
 std::string UnreadableError() { return "A MAP.DAT nem olvasható. A térkép nem változott."_w; }
 
+std::string PartwayError() {
+  return "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott vagy hibás a lemez), ezért a térkép "
+         "üres: minden mező ismeretlen. Olvassa be újra."_w;
+}
+
 int HighestFeatureKind(MapListKind kind) { return kind == MapListKind::SfMapLst ? 14 : kFeatureKinds; }
 
 }  // namespace
 
-MapState::MapState()
-    : MapGrid(std::make_unique<TMapGrid>()), FeatureNames(std::make_unique<TFeatureNames>()) {}
+void MapGridRelease::operator()(TMapGrid* grid) const noexcept { FreeZeroPages(grid, sizeof(TMapGrid)); }
+
+MapGridPtr MakeZeroMapGrid() {
+  // The pages hold the bytes of a value-initialised grid (all zero) from the
+  // start; nothing is written to them until a map is read in.
+  return MapGridPtr(static_cast<TMapGrid*>(AllocateZeroPages(sizeof(TMapGrid))));
+}
+
+const std::string& NameList::Find(std::uint32_t key) const {
+  const auto it = names_.find(key);
+  return it == names_.end() ? kNoName : it->second;
+}
+
+void NameList::Store(std::uint32_t key, std::string_view name) {
+  if (name.empty())
+    names_.erase(key);
+  else
+    names_[key] = std::string(name);
+}
 
 MapState& MapModel() { return State(); }
 
-void ResetMapState() {
-  MapState& m = State();
-  // In place: a fresh MapState as a temporary would not fit on the stack.
-  std::memset(static_cast<void*>(m.MapGrid.get()), 0, sizeof(TMapGrid));
-  for (auto& kind : *m.FeatureNames)
-    for (auto& name : kind) name.clear();
-  for (auto& name : m.LandscapeNames) name.clear();
-  m.LandscapeCount = 0;
-}
+void ResetMapState() { State() = MapState{}; }
 
 const MapCell* MapCellAt(std::int32_t x, std::int32_t y) {
   if (x < 0 || x >= kMapWidth || y < 0 || y >= kMapHeight) return nullptr;
@@ -58,12 +73,12 @@ const MapCell* MapCellAt(std::int32_t x, std::int32_t y) {
 
 const std::string& FeatureName(std::int32_t kind, std::int32_t number) {
   if (kind < 1 || kind > kFeatureKinds || number < 0 || number > kMaxFeatureNumber) return kNoName;
-  return (*State().FeatureNames)[static_cast<std::size_t>(kind)][static_cast<std::size_t>(number)];
+  return State().FeatureNames.Find(FeatureKey(kind, number));
 }
 
 const std::string& LandscapeName(std::int32_t number) {
   if (number < 1 || number > kMaxLandscapeNumber) return kNoName;
-  return State().LandscapeNames[static_cast<std::size_t>(number)];
+  return State().LandscapeNames.Find(static_cast<std::uint32_t>(number));
 }
 
 bool LoadMapDatBytes(std::string_view bytes, std::string& error) {
@@ -71,24 +86,30 @@ bool LoadMapDatBytes(std::string_view bytes, std::string& error) {
     error = SizeError(bytes.size());
     return false;
   }
-  auto scratch = std::make_unique<TMapGrid>();
-  std::memcpy(static_cast<void*>(scratch.get()), bytes.data(), kMapDatSize);
-  State().MapGrid = std::move(scratch);
+  std::memcpy(static_cast<void*>(State().MapGrid.get()), bytes.data(), kMapDatSize);
   return true;
 }
 
 bool LoadMapDat(const std::string& map_folder, std::string& error) {
+  MapState& m = State();
   const std::string path = ResolvePathNoCase(map_folder, "MAP.DAT");
-  using Status = RegularFileRead::Status;
-  const RegularFileRead read = ReadRegularFile(path, kMapDatSize);
+  using Status = ExactFileRead::Status;
+  // Straight into the grid: the file's layout is the grid's, and its kind and
+  // length are tested before a byte of the grid is written.
+  const ExactFileRead read = m.ReadMapDatFile(path, std::as_writable_bytes(std::span(m.MapGrid.get(), 1)));
   switch (read.status) {
     case Status::Ok:
-      return LoadMapDatBytes(read.bytes, error);
-    case Status::TooLarge:
+      return true;
+    case Status::WrongSize:
       error = SizeError(read.size);
       return false;
     case Status::NotRegular:
       error = NotAFileError("MAP.DAT");
+      return false;
+    case Status::FailedPartway:
+      // Part old map, part new one: no map rather than a wrong one.
+      m.MapGrid = MakeZeroMapGrid();
+      error = PartwayError();
       return false;
     case Status::Unreadable:
       break;
@@ -112,11 +133,10 @@ void ReadMapNameList(std::string_view bytes, MapListKind list) {
     const std::string_view name = text.empty() ? std::string_view() : std::string_view(text).substr(1);
     if (kind >= 1 && kind <= highest_feature_kind) {
       if (number < 0 || number > kMaxFeatureNumber) continue;
-      (*m.FeatureNames)[static_cast<std::size_t>(kind)][static_cast<std::size_t>(number)] =
-          std::string(name.substr(0, kFeatureNameLength));
+      m.FeatureNames.Store(FeatureKey(kind, number), name.substr(0, kFeatureNameLength));
     } else if (kind == kLandscapeListKind) {
       if (number < 1 || number > kMaxLandscapeNumber) continue;
-      m.LandscapeNames[static_cast<std::size_t>(number)] = std::string(name.substr(0, kLandscapeNameLength));
+      m.LandscapeNames.Store(static_cast<std::uint32_t>(number), name.substr(0, kLandscapeNameLength));
       m.LandscapeCount = std::max(m.LandscapeCount, static_cast<std::int16_t>(number));
     }
   }

@@ -13,8 +13,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+
+#include "platform/files.h"
 
 namespace vorda {
 
@@ -66,20 +70,46 @@ static_assert(offsetof(MapCell, Features) == 6);
 static_assert(offsetof(MapCell, LandscapeIndex) == 86);
 static_assert(sizeof(TMapGrid) == kMapDatSize);
 
-// FeatureNames[kind][number], kind 1..17 (row 0 unused), number 0..10000.
-using TFeatureNames = std::array<std::array<std::string, kMaxFeatureNumber + 1>, kFeatureKinds + 1>;
-// LandscapeNames[number], number 1..1000 (0 unused).
-using TLandscapeNames = std::array<std::string, kMaxLandscapeNumber + 1>;
+// The grid's memory comes zeroed from the system, untouched until a map is
+// read into it: a program that loads MAP.DAT holds the map once.
+struct MapGridRelease {
+  void operator()(TMapGrid* grid) const noexcept;
+};
+using MapGridPtr = std::unique_ptr<TMapGrid, MapGridRelease>;
+// An all-zero grid (every square unknown, terrain 0, no features).
+MapGridPtr MakeZeroMapGrid();
+
+// Names by number that hold only the names a list gave; every other number
+// reads as the empty name.
+class NameList {
+ public:
+  // The name stored under `key`, or the empty name.
+  const std::string& Find(std::uint32_t key) const;
+  std::string& operator[](std::uint32_t key) { return names_[key]; }
+  // Stores `name` under `key`; an empty name is as good as none.
+  void Store(std::uint32_t key, std::string_view name);
+  std::size_t size() const { return names_.size(); }
+  bool empty() const { return names_.empty(); }
+  void clear() { names_.clear(); }
+
+ private:
+  std::unordered_map<std::uint32_t, std::string> names_;
+};
+
+// FeatureNames is keyed by kind 1..17 and number 0..10000 together.
+constexpr std::uint32_t FeatureKey(std::int32_t kind, std::int32_t number) {
+  return static_cast<std::uint32_t>(kind) * (kMaxFeatureNumber + 1) + static_cast<std::uint32_t>(number);
+}
 
 struct MapState {
-  MapState();
-  // Both are large (9.5 MB and 170,000 strings), so they live on the heap; the
-  // pointers are never null.
-  std::unique_ptr<TMapGrid> MapGrid;
-  std::unique_ptr<TFeatureNames> FeatureNames;
-  TLandscapeNames LandscapeNames;
+  // The grid is large (9.5 MB), so it lives on the heap; the pointer is never null.
+  MapGridPtr MapGrid = MakeZeroMapGrid();
+  NameList FeatureNames;    // FeatureKey(kind, number): names of up to 30 characters
+  NameList LandscapeNames;  // number 1..1000: names of up to 40 characters
   // The highest landscape number read from a name list so far; 0 while none.
   std::int16_t LandscapeCount = 0;
+  // How MAP.DAT is read (tests put a failing reader here).
+  ExactFileRead (*ReadMapDatFile)(const std::string& path, std::span<std::byte> memory) = ReadRegularFileExactly;
 };
 
 MapState& MapModel();
@@ -95,10 +125,13 @@ const std::string& FeatureName(std::int32_t kind, std::int32_t number);
 // The name of landscape `number`; empty outside 1..1000 or where no line named it.
 const std::string& LandscapeName(std::int32_t number);
 
-// Reads MAP.DAT (found in any case) of the map folder into MapGrid in one
-// block. A file that cannot be read, or is not exactly 9,461,760 bytes long, is
-// refused: the grid keeps what it held and `error` gets a message for the user.
-// The callers test that the file exists first.
+// Reads MAP.DAT (found in any case) of the map folder straight into MapGrid in
+// one block. A file that cannot be opened, is no regular file, or is not
+// exactly 9,461,760 bytes long, is refused before anything is read: the grid
+// keeps what it held and `error` gets a message for the user. A read that
+// fails once it has begun (a disk error, the file cut or grown meanwhile)
+// leaves an all-zero grid, as before any map, and says so. The callers test
+// that the file exists first.
 bool LoadMapDat(const std::string& map_folder, std::string& error);
 // The same from bytes already in memory (the size rule included).
 bool LoadMapDatBytes(std::string_view bytes, std::string& error);

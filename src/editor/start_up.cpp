@@ -17,6 +17,7 @@
 #include "editor/window_links.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/timing_marks.h"
 #include "platform/win1250.h"
 
 namespace vorda {
@@ -208,8 +209,10 @@ void LoadMapAtStart() {
   std::string error;
   if (!FindFileNoCase(folder, "MAP.DAT").empty() && !LoadMapDat(folder, error))
     Messages().Show(error, MessageKind::Error);
+  TimingMark("map");
   const std::string list = FindFileNoCase(folder, "MAP.LST");
   if (!list.empty() && !LoadMapNameList(list, MapListKind::MapLst, error)) Messages().Show(error, MessageKind::Error);
+  TimingMark("names");
 }
 
 void mapdatbeolvass1Click() {
@@ -232,6 +235,7 @@ void FirstActivation() {
   if (!p.FirstActivation) return;
   p.FirstActivation = false;
   LoadAccountsAndSettingsAtStart(p.ProgramDir);
+  TimingMark("accounts");
 
   auto& ed = Editor();
   ed.EditorReady = true;
@@ -246,20 +250,25 @@ void FirstActivation() {
       if (!FindFileNoCase(p.ProgramDir, sheet).empty()) LoadSheet(p.ProgramDir, sheet);
     }
     if (SheetModel().Header.KSZ != "0000") TakeCharacterSettingsAtStart();
+    TimingMark("sheet-file");
     LoadGameDataFiles(p.ProgramDir);
+    TimingMark("tables");
     DrawSheetFrame();
     RedrawSheet();
     MoveCursor(ValidCursorCell(p.Options.Active));
     UpdateStatusLine(1);
   } else {
     LoadGameDataFiles(p.ProgramDir);
+    TimingMark("tables");
     DrawSheetFrame();
     RedrawSheet();
     UpdateStatusLine(1);
     MoveCursor(10);
   }
+  TimingMark("sheet");
   Windows().RefreshMap(true);
   Windows().NotebookLoad();
+  TimingMark("activated");
 }
 
 std::vector<RecentMenuItem> RecentMenuItems() {

@@ -60,22 +60,46 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return std::move(read.bytes);
 }
 
-RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
-  using Status = RegularFileRead::Status;
-  RegularFileRead out;
+namespace {
+
+// A file opened for reading only when it is a regular file. The open itself
+// cannot block (a FIFO would wait for a writer for ever), and the kind is
+// tested on the opened file, so nothing swapped in between is read.
+struct OpenedFile {
+  int fd = -1;               // -1: not opened (or not a regular file)
+  bool not_regular = false;  // there, but a folder, FIFO, device or socket
+  std::uintmax_t size = 0;
+};
+
+OpenedFile OpenRegularFile(const std::string& path) {
+  OpenedFile file;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return out;
+  if (fd < 0) return file;
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     ::close(fd);
-    return out;
+    return file;
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    out.status = Status::NotRegular;
-    return out;
+    file.not_regular = true;
+    return file;
   }
-  out.size = static_cast<std::uintmax_t>(st.st_size);
+  file.fd = fd;
+  file.size = static_cast<std::uintmax_t>(st.st_size);
+  return file;
+}
+
+}  // namespace
+
+RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
+  using Status = RegularFileRead::Status;
+  RegularFileRead out;
+  const OpenedFile file = OpenRegularFile(path);
+  if (file.not_regular) out.status = Status::NotRegular;
+  if (file.fd < 0) return out;
+  const int fd = file.fd;
+  out.size = file.size;
   if (out.size > max_size) {
     ::close(fd);
     out.status = Status::TooLarge;
@@ -106,6 +130,40 @@ RegularFileRead ReadRegularFile(const std::string& path, std::uintmax_t max_size
   out.size = bytes.size();
   out.bytes = std::move(bytes);
   out.status = Status::Ok;
+  return out;
+}
+
+ExactFileRead ReadRegularFileExactly(const std::string& path, std::span<std::byte> memory) {
+  using Status = ExactFileRead::Status;
+  ExactFileRead out;
+  const OpenedFile file = OpenRegularFile(path);
+  if (file.not_regular) out.status = Status::NotRegular;
+  if (file.fd < 0) return out;
+  const int fd = file.fd;
+  out.size = file.size;
+  if (out.size != memory.size()) {
+    ::close(fd);
+    out.status = Status::WrongSize;
+    return out;
+  }
+  std::size_t done = 0;
+  out.status = Status::Ok;
+  while (done < memory.size()) {
+    const ssize_t n = ::read(fd, memory.data() + done, memory.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {  // an error, or the end came early: the file was cut
+      out.status = Status::FailedPartway;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  // One byte more would mean the file grew while it was read.
+  char extra = 0;
+  ssize_t more = 0;
+  while (out.status == Status::Ok && (more = ::read(fd, &extra, 1)) < 0 && errno == EINTR) {
+  }
+  if (out.status == Status::Ok && more != 0) out.status = Status::FailedPartway;
+  ::close(fd);
   return out;
 }
 

@@ -2,10 +2,12 @@
 // File-system helpers. The game's files carry Windows names (MAP.DAT, ".UL",
 // SZAMLAK.CFG) that may stand in any case on a Linux disk, so a file is found
 // by a case-blind match of its name; paths are joined with "/" in one place.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,6 +48,26 @@ struct RegularFileRead {
 // tested on the opened file, so nothing swapped in between is read.
 RegularFileRead ReadRegularFile(const std::string& path,
                                 std::uintmax_t max_size = std::numeric_limits<std::uintmax_t>::max());
+
+// A file read into memory that it must fill exactly (ReadRegularFileExactly).
+struct ExactFileRead {
+  enum class Status {
+    Ok,             // the memory holds the whole file
+    Unreadable,     // missing, or cannot be opened
+    NotRegular,     // a folder, FIFO, device or socket: never read
+    WrongSize,      // not as long as the memory: nothing read
+    FailedPartway,  // a read failed, or the file changed its length, after reading began
+  };
+  Status status = Status::Unreadable;
+  std::uintmax_t size = 0;  // the file's length, for a regular file
+};
+
+// Reads the regular file at `path` straight into `memory` when it is exactly
+// as long. Its kind and length are tested on the opened file before a byte is
+// read, so that a file of another length leaves `memory` as it was; only a
+// read that fails after that (a disk error, a file cut or grown meanwhile)
+// leaves part of the file in it (FailedPartway).
+ExactFileRead ReadRegularFileExactly(const std::string& path, std::span<std::byte> memory);
 
 // The steps of a save, in their order. A step that fails leaves the old file
 // as it was and no temporary file behind; only a failure of the last one

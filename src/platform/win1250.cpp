@@ -1,5 +1,6 @@
 #include "platform/win1250.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -9,7 +10,8 @@ namespace vorda {
 namespace {
 
 // One conversion through iconv; an input sequence that has no counterpart is
-// replaced by "?" and skipped (one byte of input).
+// replaced by "?" and skipped (one byte of input, or with `skip_unit` 0 one
+// UTF-8 character).
 std::string Iconv(const char* to, const char* from, std::string_view in, std::size_t skip_unit) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert between Windows-1250 and UTF-8");
@@ -52,9 +54,47 @@ std::string Iconv(const char* to, const char* from, std::string_view in, std::si
   return out;
 }
 
+// The byte of every code point below the highest one the code page holds
+// (0x2122, the trade mark sign); 0 for none (the byte 0 is its own).
+constexpr std::uint32_t kCodePointsMapped = 0x2123;
+constexpr auto kByteOf = [] {
+  std::array<std::uint8_t, kCodePointsMapped> bytes{};
+  for (int b = 1; b < 256; ++b) {
+    const std::uint16_t cp = CodePointOfByte(static_cast<unsigned char>(b));
+    if (cp != 0) bytes[cp] = static_cast<std::uint8_t>(b);
+  }
+  return bytes;
+}();
+
 }  // namespace
 
-std::string Win1250ToUtf8(std::string_view win1250) { return Iconv("UTF-8", "CP1250", win1250, 1); }
+int Win1250ByteOf(std::uint32_t code_point) {
+  if (code_point == 0) return 0;
+  if (code_point >= kCodePointsMapped || kByteOf[code_point] == 0) return -1;
+  return kByteOf[code_point];
+}
+
+std::string Win1250ToUtf8(std::string_view win1250) {
+  std::string out;
+  out.reserve(win1250.size());
+  for (const char ch : win1250) {
+    const auto byte = static_cast<unsigned char>(ch);
+    const std::uint16_t cp = byte == 0 ? 0 : CodePointOfByte(byte);
+    if (byte != 0 && cp == 0) {
+      out += '?';
+    } else if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
 
 std::string Utf8ToWin1250(std::string_view utf8) { return Iconv("CP1250", "UTF-8", utf8, 0); }
 

@@ -97,10 +97,18 @@ std::string operator""_w() {
   return std::string(c.bytes, c.size);
 }
 
-// Run-time conversions through the C library's iconv. Bytes with no character
-// (the code page's holes) and characters with no byte become "?".
+// Run-time conversions. Bytes with no character (the code page's holes) and
+// characters with no byte become "?". UTF-8 is read by the C library's iconv,
+// which also judges malformed input (each malformed sequence one "?").
 std::string Win1250ToUtf8(std::string_view win1250);
 std::string Utf8ToWin1250(std::string_view utf8);
+
+// The code point of a byte; 0 for the holes 81h, 83h, 88h, 90h and 98h.
+constexpr std::uint16_t CodePointOfByte(unsigned char byte) {
+  return byte < 0x80 ? byte : win1250_detail::kUpperHalf[byte - 0x80];
+}
+// The byte of a code point, -1 when the code page has none.
+int Win1250ByteOf(std::uint32_t code_point);
 
 }  // namespace vorda
 

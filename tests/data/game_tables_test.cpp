@@ -154,6 +154,23 @@ TEST_F(GameTablesTest, ExcessLinesBeyondTheCapacityAreIgnored) {
   EXPECT_EQ(Tables().CaravanCount, kCaravanCapacity);
 }
 
+// The tables take memory for the records they are given: any other index up to
+// the capacity reads as an empty record, and none lies beyond it.
+TEST_F(GameTablesTest, IndexesWithoutARecordReadEmptyAndNoneLiesBeyondTheCapacity) {
+  LoadItemTable("5 1 10 20 30 40 Kard\n");
+  const GameTables& t = Tables();
+  EXPECT_EQ(t.ItemTable[1].Name, "Kard");
+  for (const std::size_t i : {std::size_t{0}, std::size_t{2}, std::size_t{kItemCapacity}}) {
+    EXPECT_EQ(t.ItemTable[i].Id, 0) << i;
+    EXPECT_EQ(t.ItemTable[i].Name, "") << i;
+    EXPECT_EQ(t.SpellTable[i].Kind, '\0') << i;
+  }
+  Tables().ItemTable[kItemCapacity].Id = 77;
+  EXPECT_EQ(t.ItemTable[kItemCapacity].Id, 77);
+  EXPECT_THROW(Tables().ItemTable[kItemCapacity + 1], std::out_of_range);
+  EXPECT_THROW(Tables().CaravanTable[kCaravanCapacity + 1], std::out_of_range);
+}
+
 TEST_F(GameTablesTest, BinaryJunkNeverOverrunsATable) {
   std::string junk;
   unsigned state = 12345;

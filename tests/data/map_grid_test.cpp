@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/win1250.h"
 #include "support/map_fixture.h"
 #include "support/state_reset.h"
@@ -100,6 +103,31 @@ TEST_F(MapGridTest, AFileOfTheWrongSizeIsRefusedAndTheGridStays) {
   EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
 }
 
+// A disk error or a file cut while it is read: part of the new map stands over
+// the old one, so the grid becomes the empty map of the start, and the user is
+// told to read it again.
+TEST_F(MapGridTest, AReadThatFailsPartwayLeavesNoMapAndSaysSo) {
+  TempDir dir;
+  dir.Write("MAP.DAT", MarkedMapDat());
+  std::string error;
+  ASSERT_TRUE(LoadMapDat(dir.path(), error)) << error;
+  ASSERT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+  MapModel().ReadMapDatFile = [](const std::string&, std::span<std::byte> memory) {
+    std::memset(memory.data(), 0x07, memory.size() / 2);  // half of another map, then the disk fails
+    return ExactFileRead{ExactFileRead::Status::FailedPartway, memory.size()};
+  };
+  EXPECT_FALSE(LoadMapDat(dir.path(), error));
+  EXPECT_EQ(error, "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott vagy hibás a lemez), ezért a "
+                   "térkép üres: minden mező ismeretlen. Olvassa be újra."_w);
+  for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {400, 64}, {839, 127}}) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(MapCellAt(x, y));
+    EXPECT_TRUE(std::all_of(bytes, bytes + sizeof(MapCell), [](unsigned char b) { return b == 0; })) << x << "," << y;
+  }
+  ResetMapState();  // the file is read again as it stands
+  EXPECT_TRUE(LoadMapDat(dir.path(), error)) << error;
+  EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+}
+
 // A FIFO would block the open for good and a folder reads as an absurd size:
 // neither is opened, and the grid and names stay.
 TEST_F(MapGridTest, OnlyRegularFilesAreRead) {
@@ -183,9 +211,8 @@ TEST_F(MapGridTest, LinesOutsideTheTablesChangeNothing) {
       "1000 3 Más\n"_w,
       MapListKind::MapLst);
   EXPECT_EQ(MapModel().LandscapeCount, 0);
-  for (const auto& kind : *MapModel().FeatureNames)
-    for (const auto& n : kind) ASSERT_EQ(n, "");
-  for (const auto& n : MapModel().LandscapeNames) ASSERT_EQ(n, "");
+  EXPECT_TRUE(MapModel().FeatureNames.empty());  // no name stored anywhere
+  EXPECT_TRUE(MapModel().LandscapeNames.empty());
   EXPECT_EQ(FeatureName(18, 1), "");
   EXPECT_EQ(FeatureName(1, 10001), "");
   EXPECT_EQ(LandscapeName(1001), "");

@@ -142,8 +142,8 @@ TEST_F(MapViewTest, NumbersStandRightAlignedInFourPlaces) {
 }
 
 TEST_F(MapViewTest, TheSidePanelListsEveryFeatureOfTheSelectedSquare) {
-  (*MapModel().FeatureNames)[5][7] = "Ezüstforrás"_w;
-  (*MapModel().FeatureNames)[17][10000] = "Utolsó"_w;
+  MapModel().FeatureNames[FeatureKey(5, 7)] = "Ezüstforrás"_w;
+  MapModel().FeatureNames[FeatureKey(17, 10000)] = "Utolsó"_w;
   StartAt(30, 30);
   Cell(30, 30).Features[2] = {5, 0, 7};
   Cell(30, 30).Features[6] = {17, 0, 10000};

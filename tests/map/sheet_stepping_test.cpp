@@ -37,8 +37,8 @@ class SheetSteppingTest : public testing::MapStateTest {
         c->Known = 1;
         c->Features[0] = {1, 0, static_cast<std::uint16_t>(x)};
         c->Features[4] = {2, 0, static_cast<std::uint16_t>(y)};
-        (*MapModel().FeatureNames)[1][static_cast<std::size_t>(x)] = "oszlop " + std::to_string(x);
-        (*MapModel().FeatureNames)[2][static_cast<std::size_t>(y)] = "sor " + std::to_string(y);
+        MapModel().FeatureNames[FeatureKey(1, x)] = "oszlop " + std::to_string(x);
+        MapModel().FeatureNames[FeatureKey(2, y)] = "sor " + std::to_string(y);
       }
   }
   static void ReturnGround(int x, int y) {

@@ -26,6 +26,7 @@
 #include "platform/qt/event_guard.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_text.h"
+#include "platform/timing_marks.h"
 
 namespace vorda {
 
@@ -47,7 +48,7 @@ QString ShortcutText(std::uint16_t key, ShiftState shift) {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent, const QStringList& arguments, const QString& program_dir)
-    : QWidget(parent), canvas_(kSheetWidth, kSheetHeight), store_(canvas_.Image()) {
+    : QWidget(parent), canvas_(kSheetWidth, kSheetHeight), store_(canvas_) {
   GuardEvent([&] { FormCreate(arguments, program_dir); });
 }
 
@@ -89,10 +90,15 @@ void TForm1::FormCreate(const QStringList& arguments, const QString& program_dir
   for (const QString& a : arguments) args.push_back(QFile::encodeName(a).toStdString());
   program.IniPath = IniPathFor(program.ProgramDir, args);
   if (ReadIniAtStart(FileIniStorage(program.IniPath))) move(program.Options.FormLeft, program.Options.FormTop);
+  TimingMark("ini");
   program.FirstActivation = true;
 
   setWindowTitle(ToQString("20 soros és 40 soros UL tápláló program by Quorbel (Win95/98)  v2.32.5"_w));
 
+  // What the editor draws reaches the screen once the event that drew it is
+  // done, whichever window's event it was: only the pixels it touched.
+  canvas_.SetFirstTouchHandler(
+      [this] { QMetaObject::invokeMethod(this, [this] { ShowTouchedPixels(); }, Qt::QueuedConnection); });
   canvas_.SetBrushColor(colors::Black);
   canvas_.FillRect(0, 0, kSheetWidth, kSheetHeight);
   InstallSheetCanvas(&canvas_);
@@ -129,10 +135,7 @@ void TForm1::BuildMainMenu() {
     if (item.key != 0) text += "\t" + ShortcutText(item.key, item.shift);
     QAction* action = target->addAction(text);
     action->setObjectName(item.name);
-    connect(action, &QAction::triggered, this, [this, &item] {
-      GuardEvent([&] { RunMenuItem(item); });
-      update();
-    });
+    connect(action, &QAction::triggered, this, [&item] { GuardEvent([&] { RunMenuItem(item); }); });
   }
   // A menu closed from the keyboard leaves the menu bar holding the keys (the
   // next Esc would only leave it); the sheet takes them back at once.
@@ -161,9 +164,8 @@ void TForm1::BuildRecentMenu() {
     action->setObjectName(QString::fromStdString(item.name));
     action->setData(QString::fromStdString(item.file));
     const int position = item.position;
-    connect(action, &QAction::triggered, this, [this, action, position] {
+    connect(action, &QAction::triggered, this, [action, position] {
       GuardEvent([&] { RunRecentItem(position, action->data().toString().toStdString()); });
-      update();
     });
   }
 }
@@ -172,10 +174,7 @@ void TForm1::AppBringToFront(Qt::ApplicationState state) {
   if (state == Qt::ApplicationActive) raise();
 }
 
-void TForm1::FormActivate() {
-  FirstActivation();
-  update();
-}
+void TForm1::FormActivate() { FirstActivation(); }
 
 void TForm1::closeEvent(QCloseEvent* e) {
   bool carried_out = false;
@@ -219,6 +218,7 @@ bool TForm1::event(QEvent* e) {
 bool TForm1::focusNextPrevChild(bool /*next*/) { return false; }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+  CountKeyForMarks();
   GuardEvent([&] {
     const VirtualKey k = TranslateKeyEvent(*e, physical_keys_);
     if (k.code == 0) return;
@@ -226,7 +226,6 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
       std::uint16_t key = k.code;
       FormKeyDown(key, k.shift);
     }
-    update();
   });
   e->accept();
 }
@@ -236,17 +235,47 @@ void TForm1::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;  // a held key is released once, at the end
     VirtualKey k = TranslateKeyEvent(*e, physical_keys_);
     FormKeyUp(k.code, k.shift);
-    update();
   });
   e->accept();
 }
 
-void TForm1::paintEvent(QPaintEvent* /*e*/) {
-  GuardEvent([this] {
+QRect TForm1::SheetRect() const {
+  return QRect(QPoint(0, menu_bar_->height()), canvas_.Image().deviceIndependentSize().toSize());
+}
+
+void TForm1::ShowTouchedPixels() {
+  const QImage& image = canvas_.Image();
+  const qreal ratio = image.devicePixelRatio();
+  const QPoint origin = SheetRect().topLeft();
+  // Image pixels to the window's own (logical) coordinates, whatever the
+  // image's pixel ratio: every pixel that a touched pixel covers.
+  for (const QRect& r : canvas_.TakeTouched())
+    update(QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect().translated(origin));
+}
+
+void TForm1::paintEvent(QPaintEvent* e) {
+  GuardEvent([&] {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawImage(QPoint(0, menu_bar_->height()), canvas_.Image());
+    const QImage& image = canvas_.Image();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect sheet = SheetRect();
+    // Only what is to be shown again: the sheet's pixels under the rectangles
+    // asked for, and black where the window is larger than the sheet.
+    for (const QRect& r : e->region()) {
+      const QRect part = r & sheet;
+      if (part.isEmpty()) continue;
+      const QRectF source(QPointF(part.topLeft() - sheet.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+      painter.drawImage(QRectF(part), image, source);
+    }
+    if (!sheet.contains(e->region().boundingRect()))
+      for (const QRect& r : e->region() - QRegion(sheet)) painter.fillRect(r, Qt::black);
   });
+  CountSheetPaintForMarks();
+  if (!sheet_shown_ && !Program().FirstActivation) {
+    // The first paint after the first activation drew the sheet: the end of the start.
+    sheet_shown_ = true;
+    TimingMark("first-drawn-sheet");
+  }
 }
 
 }  // namespace vorda

@@ -61,11 +61,16 @@ class TForm1 : public QWidget {
   void FormCreate(const QStringList& arguments, const QString& program_dir);
   void BuildMainMenu();
   void BuildRecentMenu();
+  // Where the sheet image stands in the window (below the menu bar).
+  QRect SheetRect() const;
+  // Asks for a paint of what the canvas's drawing touched since the last time.
+  void ShowTouchedPixels();
 
   QtCanvas canvas_;
   QtSheetPictureStore store_;
   bool physical_keys_ = false;
   bool activation_queued_ = false;
+  bool sheet_shown_ = false;
   QMenuBar* menu_bar_ = nullptr;
   QMenu* file_menu_ = nullptr;
   int fixed_file_items_ = 0;  // the seven fixed items and the separator FN2

@@ -21,7 +21,12 @@ namespace {
 
 QLabel* BoldLabel(QWidget* parent, const std::string& text, int x, int y, const char* color) {
   auto* label = new QLabel(ToQString(text), parent);
-  label->setStyleSheet(QString("color: %1; background: transparent; font-weight: bold;").arg(color));
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, QColor(QString::fromLatin1(color)));
+  label->setPalette(pal);
+  QFont bold = parent->font();
+  bold.setBold(true);
+  label->setFont(bold);
   label->move(x, y);
   label->adjustSize();
   return label;

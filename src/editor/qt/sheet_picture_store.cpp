@@ -26,6 +26,7 @@ void QtSheetPictureStore::Restore(int slot, const ScreenRect& rect) {
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(QPoint(rect.Left, rect.Top), picture);
   painter.end();
+  if (canvas_) canvas_->MarkTouched(QRect(QPoint(rect.Left, rect.Top), picture.size()));
 }
 
 QImage QtSheetPictureStore::ResourcePicture() {
@@ -67,6 +68,7 @@ void QtSheetPictureStore::DrawResourcePicture(int x, int y) {
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(QPoint(x, y), picture);
   painter.end();
+  if (canvas_) canvas_->MarkTouched(QRect(QPoint(x, y), picture.size()));
 }
 
 }  // namespace vorda

@@ -5,12 +5,16 @@
 #include <array>
 
 #include "editor/screen_slots.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace vorda {
 
 class QtSheetPictureStore : public SheetPictureStore {
  public:
   explicit QtSheetPictureStore(QImage& sheet) : sheet_(sheet) {}
+  // On the canvas's image, adding what a picture put back covers to the
+  // canvas's record of touched pixels.
+  explicit QtSheetPictureStore(QtCanvas& canvas) : sheet_(canvas.Image()), canvas_(&canvas) {}
 
   void Save(int slot, const ScreenRect& rect) override;
   void Restore(int slot, const ScreenRect& rect) override;
@@ -22,6 +26,7 @@ class QtSheetPictureStore : public SheetPictureStore {
 
  private:
   QImage& sheet_;
+  QtCanvas* canvas_ = nullptr;
   std::array<QImage, 3> pictures_;  // index 0 unused
 };
 

@@ -38,9 +38,11 @@ QColor ToQColor(Color c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::GlobalColor color, const QFont& font) {
+// A label in the window's own font (which every control takes from the
+// window), or in `font`.
+QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::GlobalColor color, const QFont* font = nullptr) {
   auto* label = new QLabel(text, parent);
-  label->setFont(font);
+  if (font) label->setFont(*font);
   QPalette pal = label->palette();
   pal.setColor(QPalette::WindowText, color);
   label->setPalette(pal);
@@ -223,18 +225,18 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::BuildControls() {
+  setFont(LabelFont());
   DrawGrid1 = new MapGridWidget(pictures_, this);
   DrawGrid1->setGeometry(0, 0, kMapGridPixels, kMapGridPixels);
   DrawGrid1->OnSelect = [this](int col, int row) { GuardEvent([&] { DrawGrid1Click(col, row); }); };
   DrawGrid1->OnKeyUp = [this] { GuardEvent([this] { DrawGrid1KeyUp(); }); };
 
-  const QFont font = LabelFont();
   for (int i = 0; i < kMapViewSize; ++i) {
     const auto n = static_cast<std::size_t>(i);
-    FK[n] = MakeLabel(this, QString(), Qt::white, font);
+    FK[n] = MakeLabel(this, QString(), Qt::white);
     FK[n]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     FK[n]->setGeometry(33 + 40 * i - 30, 201, 30, 13);
-    BK[n] = MakeLabel(this, QString(), Qt::white, font);
+    BK[n] = MakeLabel(this, QString(), Qt::white);
     BK[n]->setGeometry(204, 13 + 40 * i, 22, 13);
   }
 
@@ -251,9 +253,10 @@ void TForm3::BuildControls() {
   Nagykep4 = preview(9, 79);
   Nagykep3 = preview(48, 79);
   // The captions stand right of the preview, where it cannot cover them.
-  Tajfelirat = MakeLabel(KompPanel, QString(), Qt::yellow, LabelFont(true));
+  const QFont narrow = LabelFont(true);
+  Tajfelirat = MakeLabel(KompPanel, QString(), Qt::yellow, &narrow);
   Tajfelirat->setGeometry(96, 58, 187, 13);
-  IsmertFelirat = MakeLabel(KompPanel, QString(), Qt::white, LabelFont(true));
+  IsmertFelirat = MakeLabel(KompPanel, QString(), Qt::white, &narrow);
   IsmertFelirat->setGeometry(96, 74, 187, 13);
 
   const QString hint = ToQString("duppla kattintás: enciklopédia"_w);
@@ -267,12 +270,12 @@ void TForm3::BuildControls() {
     KompKep[s] = new QLabel(KompPanel);
     KompKep[s]->setGeometry(left + 6, top + 4, TForm4::kIconWidth, TForm4::kIconHeight);
     KompKep[s]->setToolTip(hint);
-    KSt[s] = MakeLabel(KompPanel, QString(), Qt::yellow, font);
+    KSt[s] = MakeLabel(KompPanel, QString(), Qt::yellow);
     KSt[s]->setGeometry(left + 5, top + 18, 134, 14);
   }
 
-  const auto text = [this, &font](const std::string& win1250, int x, int y) {
-    MakeLabel(this, ToQString(win1250), Qt::white, font)->move(x, y);
+  const auto text = [this](const std::string& win1250, int x, int y) {
+    MakeLabel(this, ToQString(win1250), Qt::white)->move(x, y);
   };
   text("Forduló elején az induló koordináták"_w, 3, 227);
   text("X:", 11, 244);
@@ -292,7 +295,6 @@ void TForm3::BuildControls() {
     edit->setFrame(false);
     edit->setMaxLength(kMapFieldLength);
     edit->setTextMargins(0, 0, 0, 0);
-    edit->setFont(LabelFont());
     QPalette pal = edit->palette();
     pal.setColor(QPalette::Base, Qt::black);
     pal.setColor(QPalette::Text, Qt::yellow);
@@ -308,7 +310,6 @@ void TForm3::BuildControls() {
 
   CheckBox1 = new QCheckBox(ToQString("Teleport (városi teleport, falka)"_w), this);
   CheckBox1->setGeometry(4, 264, 350, 17);
-  CheckBox1->setFont(font);
   QPalette pal = CheckBox1->palette();
   pal.setColor(QPalette::WindowText, Qt::white);
   CheckBox1->setPalette(pal);

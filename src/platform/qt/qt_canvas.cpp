@@ -3,11 +3,13 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <utility>
 
 #include "platform/qt/qt_text.h"
 
@@ -17,6 +19,11 @@ namespace {
 
 // The sheet's lines are 12 pixels apart; a description's band is that high.
 constexpr int kBandRows = 12;
+
+// The advance of a control byte of the proportional font until it is measured.
+constexpr int kUnmeasured = -1;
+
+bool IsCharacter(int b) { return b >= ' ' && b != 0x7F; }  // the control bytes are no characters
 
 bool IsFixedPitchName(std::string_view name) { return name == "Courier New"; }
 
@@ -53,6 +60,8 @@ struct QtCanvas::Face {
     int x1;
   };
   struct Glyph {
+    bool made = false;  // spans and ink box rendered (the advance is known from the start)
+    bool overhang = false;  // ink outside the text's background (its rows and its advance)
     int advance = 0;
     std::vector<Span> spans;
     int top = 0, bottom = -1, left = 0, right = -1;  // ink box; empty when bottom < top
@@ -73,42 +82,76 @@ using Face = QtCanvas::Face;
 using Glyph = Face::Glyph;
 using GlyphSpan = Face::Span;
 
-// What a painter sets for one character drawn at the pen (0, baseline 0).
-Glyph RenderGlyph(const QFont& font, const QFontMetricsF& metrics, unsigned char byte, int fixed_advance) {
-  Glyph g;
-  const QString text = CharText(byte);
-  g.advance = fixed_advance > 0 ? fixed_advance : qRound(metrics.horizontalAdvance(text));
-  const int margin = 2 * font.pixelSize() + 4;
-  QImage scratch(2 * margin + 2 * font.pixelSize(), 2 * margin, QImage::Format_RGB32);
-  scratch.fill(Qt::black);
-  QPainter painter(&scratch);
-  painter.setFont(font);
-  painter.setPen(Qt::white);
-  painter.drawText(QPoint(margin, margin), text);
-  painter.end();
-  const auto lit = [](QRgb rgb) { return (rgb & 0xFFFFFFu) != 0; };
-  for (int row = 0; row < scratch.height(); ++row) {
-    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(row));
-    for (int col = 0; col < scratch.width(); ++col) {
-      if (!lit(line[col])) continue;
-      const int start = col;
-      while (col < scratch.width() && lit(line[col])) ++col;
-      g.spans.push_back({row - margin, start - margin, col - margin});
-    }
-  }
-  for (const GlyphSpan& s : g.spans) {
-    const bool first = &s == &g.spans.front();
-    g.top = first ? s.dy : std::min(g.top, s.dy);
-    g.bottom = first ? s.dy : std::max(g.bottom, s.dy);
-    g.left = first ? s.x0 : std::min(g.left, s.x0);
-    g.right = first ? s.x1 - 1 : std::max(g.right, s.x1 - 1);
-  }
-  return g;
+// Whether a glyph's ink reaches outside the background a text paints behind it.
+void NoteOverhang(const Face& face, Glyph& g) {
+  g.overhang = g.bottom >= g.top && (g.top + face.baseline < face.cell_top || g.left < 0 || g.right >= g.advance ||
+                                     g.bottom + face.baseline >= face.cell_top + face.cell_height);
 }
 
-void RenderAll(Face& face, const QFont& font, int fixed_advance) {
-  const QFontMetricsF metrics(font);
-  for (int b = 0; b < 256; ++b) face.glyphs[static_cast<std::size_t>(b)] = RenderGlyph(font, metrics, static_cast<unsigned char>(b), fixed_advance);
+// Renders single characters, one after another, on one scratch image with one
+// painter: each alone on the cleared image with the pen at (margin, margin),
+// so that its mask holds what a painter sets for that character at any pen.
+class GlyphRenderer {
+ public:
+  explicit GlyphRenderer(const QFont& font)
+      : margin_(2 * font.pixelSize() + 4),
+        scratch_(2 * margin_ + 2 * font.pixelSize(), 2 * margin_, QImage::Format_RGB32),
+        painter_(&scratch_) {
+    painter_.setFont(font);
+    painter_.setPen(Qt::white);
+  }
+
+  void Render(unsigned char byte, Glyph& g) {
+    painter_.fillRect(scratch_.rect(), Qt::black);
+    painter_.drawText(QPoint(margin_, margin_), CharText(byte));
+    g.spans.clear();
+    const int width = scratch_.width();
+    for (int row = 0; row < scratch_.height(); ++row) {
+      const auto* line = reinterpret_cast<const QRgb*>(scratch_.constScanLine(row));
+      QRgb any = 0;
+      for (int col = 0; col < width; ++col) any |= line[col];
+      if ((any & 0xFFFFFFu) == 0) continue;  // most rows hold no ink
+      for (int col = 0; col < width; ++col) {
+        if (!Lit(line[col])) continue;
+        const int start = col;
+        while (col < width && Lit(line[col])) ++col;
+        g.spans.push_back({row - margin_, start - margin_, col - margin_});
+      }
+    }
+    for (const GlyphSpan& s : g.spans) {
+      const bool first = &s == &g.spans.front();
+      g.top = first ? s.dy : std::min(g.top, s.dy);
+      g.bottom = first ? s.dy : std::max(g.bottom, s.dy);
+      g.left = first ? s.x0 : std::min(g.left, s.x0);
+      g.right = first ? s.x1 - 1 : std::max(g.right, s.x1 - 1);
+    }
+    g.made = true;
+  }
+
+ private:
+  static bool Lit(QRgb rgb) { return (rgb & 0xFFFFFFu) != 0; }
+
+  int margin_;
+  QImage scratch_;
+  QPainter painter_;
+};
+
+// The characters whose ink decides whether a size fits the band come first:
+// the tallest capitals, the lowest descenders and the glyphs that reach past
+// their advance at some size, so that a size too large is known after a few.
+std::array<unsigned char, 256> FitOrder() {
+  static constexpr unsigned char kFirst[] = {0xD9, 0x8A, 0x28, 0x5F, 0xBD, 0xEE, 0xBE, 0xEF, 0xE5, 0xCE,
+                                             0xA1, 0xCD, 0xED, 0x8C, 0x8D, 0x8F, 0x29, 0x67, 0x7C, 0x61};
+  std::array<unsigned char, 256> order{};
+  std::array<bool, 256> placed{};
+  std::size_t n = 0;
+  for (const unsigned char b : kFirst) {
+    order[n++] = b;
+    placed[b] = true;
+  }
+  for (int b = 0; b < 256; ++b)
+    if (!placed[static_cast<std::size_t>(b)]) order[n++] = static_cast<unsigned char>(b);
+  return order;
 }
 
 std::unique_ptr<Face> MakeFixedFace(int pixels, bool bold) {
@@ -126,18 +169,20 @@ std::unique_ptr<Face> MakeFixedFace(int pixels, bool bold) {
   // top three rows of their line.
   const int taller = qRound(QFontMetricsF(font).capHeight()) - qRound(0.571 * pixels);
   face->baseline = metrics.ascent() + std::max(0, taller);
-  RenderAll(*face, font, FixedPitchAdvanceOf(pixels));
+  // Every character steps by the same advance; the masks are made as the
+  // characters are first drawn.
+  for (Glyph& g : face->glyphs) g.advance = FixedPitchAdvanceOf(pixels);
   return face;
 }
 
 // Every character's ink inside `rows` rows and inside its own advance (the
-// control bytes below the blank and DEL are no characters).
+// glyphs are all made).
 bool FitsTheBand(const Face& face, int rows, int& top) {
   int lowest = 0, highest = 0;
   bool any = false;
   for (int b = ' '; b < 256; ++b) {
     const Glyph& g = face.glyphs[static_cast<std::size_t>(b)];
-    if (b == 0x7F || g.bottom < g.top) continue;
+    if (!IsCharacter(b) || g.bottom < g.top) continue;
     if (g.left < 0 || g.right >= g.advance) return false;
     lowest = any ? std::min(lowest, g.top) : g.top;
     highest = any ? std::max(highest, g.bottom) : g.bottom;
@@ -147,36 +192,108 @@ bool FitsTheBand(const Face& face, int rows, int& top) {
   return highest - lowest + 1 <= rows;
 }
 
+// A character's advance as a text of its own measures it.
+int MeasuredAdvance(const QFont& font, unsigned char byte) {
+  return qRound(QFontMetricsF(font).horizontalAdvance(CharText(byte)));
+}
+
+// The advances of the characters (the control bytes are measured when first
+// drawn), each as a text of its own measures it. Text layout treats format
+// characters (the soft hyphen) specially, and a character the font lacks comes
+// from another font; for every other character the font's own glyph advance is
+// the same, and far quicker to get for all of them at once.
+std::array<int, 256> Advances(const QFont& font) {
+  std::array<int, 256> advances;
+  advances.fill(kUnmeasured);
+  QString all;
+  for (int b = ' '; b < 256; ++b) all += CharText(static_cast<unsigned char>(b));
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QList<quint32> glyphs = raw.glyphIndexesForString(all);
+  const QList<QPointF> glyph_advances =
+      glyphs.size() == all.size() ? raw.advancesForGlyphIndexes(glyphs) : QList<QPointF>();
+  for (int b = ' '; b < 256; ++b) {
+    if (!IsCharacter(b)) continue;
+    const qsizetype at = b - ' ';
+    const QChar ch = all.at(at);
+    const bool plain = ch.category() != QChar::Other_Format && glyph_advances.size() == all.size() &&
+                       raw.supportsCharacter(ch);
+    advances[static_cast<std::size_t>(b)] =
+        plain ? qRound(glyph_advances[at].x()) : MeasuredAdvance(font, static_cast<unsigned char>(b));
+  }
+  return advances;
+}
+
+// Renders every glyph of `face` at its size in one pass. With `give_up` the
+// pass ends at the first character that shows that the size does not fit the
+// band (false then), which FitsTheBand would find too.
+bool RenderFace(Face& face, bool give_up) {
+  const QFont font = MakeFont(false, face.pixels, face.bold);
+  const std::array<int, 256> advances = Advances(font);
+  GlyphRenderer renderer(font);
+  static const std::array<unsigned char, 256> order = FitOrder();
+  int lowest = 0, highest = 0;
+  bool any = false;
+  for (const unsigned char b : order) {
+    Glyph& g = face.glyphs[b];
+    g.advance = advances[b];
+    renderer.Render(b, g);
+    if (!give_up || !IsCharacter(b) || g.bottom < g.top) continue;
+    if (g.left < 0 || g.right >= g.advance) return false;
+    lowest = any ? std::min(lowest, g.top) : g.top;
+    highest = any ? std::max(highest, g.bottom) : g.bottom;
+    any = true;
+    if (highest - lowest + 1 > kBandRows) return false;
+  }
+  return true;
+}
+
 std::unique_ptr<Face> MakeProportionalFace(int pixels, bool bold, int cell_top) {
   for (int size = pixels; size >= 1; --size) {
     auto face = std::make_unique<Face>();
     face->fixed = false;
     face->pixels = size;
     face->bold = bold;
-    RenderAll(*face, MakeFont(false, size, bold), 0);
+    if (!RenderFace(*face, size > 1)) continue;
     int top = 0;
     if (!FitsTheBand(*face, kBandRows, top) && size > 1) continue;
     face->cell_top = cell_top;
     face->cell_height = kBandRows;
     face->baseline = cell_top - top;
+    for (Glyph& g : face->glyphs) NoteOverhang(*face, g);
     return face;
   }
   return nullptr;  // not reached: at one pixel everything fits
 }
 
 // Faces are plain data, shared by every canvas and made on first use.
-const Face& FaceFor(bool fixed, int pixels, bool bold, int cell_top) {
+Face& FaceFor(bool fixed, int pixels, bool bold, int cell_top) {
   static std::map<std::tuple<bool, int, bool, int>, std::unique_ptr<Face>> faces;
   auto& slot = faces[{fixed, pixels, bold, fixed ? 0 : cell_top}];
   if (!slot) slot = fixed ? MakeFixedFace(pixels, bold) : MakeProportionalFace(pixels, bold, cell_top);
   return *slot;
 }
 
+// The masks of the characters of `text` that have none yet, made in one pass.
+void MakeGlyphs(Face& face, std::string_view text) {
+  const auto missing = [&](char ch) { return !face.glyphs[static_cast<unsigned char>(ch)].made; };
+  if (std::none_of(text.begin(), text.end(), missing)) return;
+  GlyphRenderer renderer(MakeFont(face.fixed, face.pixels, face.bold));
+  for (const char ch : text)
+    if (missing(ch)) {
+      Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+      renderer.Render(static_cast<unsigned char>(ch), g);
+      NoteOverhang(face, g);
+    }
+}
+
 }  // namespace
 
-QtCanvas::QtCanvas(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+QtCanvas::QtCanvas(int width, int height)
+    : image_(width, height, QImage::Format_RGB32),
+      width_(image_.width()),
+      height_(image_.height()),
+      stride_(image_.bytesPerLine()) {
   image_.fill(Qt::black);
-  SelectFace();
 }
 
 QRgb QtCanvas::ToRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -188,44 +305,79 @@ Color QtCanvas::FromRgb(QRgb rgb) {
 
 void QtCanvas::SetPixelsPerInch(int ppi) {
   ppi_ = std::max(1, ppi);
-  SelectFace();
+  face_ = nullptr;
 }
 
 void QtCanvas::SetFontName(std::string_view name) {
   if (name == font_name_) return;
   font_name_ = name;
-  SelectFace();
+  face_ = nullptr;
 }
 
 void QtCanvas::SetFontSize(int points) {
   font_size_ = points;
-  SelectFace();
+  face_ = nullptr;
 }
 
 void QtCanvas::SetFontBold(bool bold) {
   bold_ = bold;
-  SelectFace();
+  face_ = nullptr;
 }
 
-void QtCanvas::SelectFace() {
+QtCanvas::Face& QtCanvas::ChooseFace() const {
   // Points to pixels rounded as Windows does (8 points at 96 pixels per inch = 11).
   const int pixels = std::max(1, (font_size_ * ppi_ + 36) / 72);
   face_ = &FaceFor(IsFixedPitchName(font_name_), pixels, bold_, ppi_ > 96 ? 2 : 1);
+  return *face_;
 }
 
-QFont QtCanvas::CurrentFont() const { return MakeFont(face_->fixed, face_->pixels, face_->bold); }
+QFont QtCanvas::CurrentFont() const {
+  const Face& face = CurrentFace();
+  return MakeFont(face.fixed, face.pixels, face.bold);
+}
 
-int QtCanvas::FixedPitchAdvance() const { return face_->fixed ? face_->glyphs['M'].advance : 0; }
+int QtCanvas::FixedPitchAdvance() const {
+  const Face& face = CurrentFace();
+  return face.fixed ? face.glyphs['M'].advance : 0;
+}
 
-int QtCanvas::TextCellTop() const { return face_->cell_top; }
+int QtCanvas::TextCellTop() const { return CurrentFace().cell_top; }
 
-int QtCanvas::TextCellHeight() const { return face_->cell_height; }
+int QtCanvas::TextCellHeight() const { return CurrentFace().cell_height; }
+
+void QtCanvas::TouchNewRows(const Span& r) {
+  for (Span& t : touched_)
+    if (t.SameRows(r)) {
+      t.Unite(r);
+      return;
+    }
+  const bool first = touched_.empty();
+  if (touched_.size() == kMaxTouched) {
+    // A whole screen's drawing: one rectangle around it all.
+    Span all = r;
+    for (const Span& t : touched_) all.Unite(t);
+    touched_.assign(1, all);
+  } else {
+    touched_.push_back(r);
+  }
+  if (first && on_first_touch_) on_first_touch_();
+}
+
+void QtCanvas::MarkTouched(const QRect& r) { Touch(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
+
+std::vector<QRect> QtCanvas::TakeTouched() {
+  std::vector<QRect> rects;
+  rects.reserve(touched_.size());
+  for (const Span& t : touched_) rects.emplace_back(t.x1, t.y1, t.x2 - t.x1, t.y2 - t.y1);
+  touched_.clear();
+  return rects;
+}
 
 // The image's pixels for one drawing call: it is detached once, not per pixel.
 class QtCanvas::Pixels {
  public:
-  explicit Pixels(QImage& image)
-      : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
+  explicit Pixels(QtCanvas& canvas)
+      : bits_(canvas.image_.bits()), stride_(canvas.stride_), width_(canvas.width_), height_(canvas.height_) {}
   int Width() const { return width_; }
   int Height() const { return height_; }
   QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
@@ -245,17 +397,21 @@ class QtCanvas::Pixels {
   int width_, height_;
 };
 
-void QtCanvas::FillRect(int x1, int y1, int x2, int y2) { Pixels(image_).Fill(x1, y1, x2, y2, ToRgb(brush_)); }
+void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
+  Pixels(*this).Fill(x1, y1, x2, y2, ToRgb(brush_));
+  Touch(x1, y1, x2, y2);
+}
 
 void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  const Pixels pixels(image_);
+  const Pixels pixels(*this);
   pixels.Fill(x1, y1, x2, y2, ToRgb(brush_));
   const QRgb pen = ToRgb(pen_);
   pixels.Fill(x1, y1, x2, y1 + 1, pen);
   pixels.Fill(x1, y2 - 1, x2, y2, pen);
   pixels.Fill(x1, y1, x1 + 1, y2, pen);
   pixels.Fill(x2 - 1, y1, x2, y2, pen);
+  Touch(x1, y1, x2, y2);
 }
 
 namespace {
@@ -276,6 +432,8 @@ void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   PreparePainter(painter, ToRgb(pen_), ToRgb(brush_), image_);
   // Pixel centres of the outline run from x1 to x2 - 1 (and y1 to y2 - 1).
   painter.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+  // A pixel around, for the rasteriser's rounding.
+  Touch(x1 - 1, y1 - 1, x2 + 1, y2 + 1);
 }
 
 void QtCanvas::Polygon(std::span<const Point> points) {
@@ -285,11 +443,14 @@ void QtCanvas::Polygon(std::span<const Point> points) {
   QPainter painter(&image_);
   PreparePainter(painter, ToRgb(pen_), ToRgb(brush_), image_);
   painter.drawPolygon(polygon);
+  const QRect box = polygon.boundingRect();
+  Touch(box.left() - 1, box.top() - 1, box.right() + 2, box.bottom() + 2);
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  const Pixels pixels(image_);
+  const Pixels pixels(*this);
   const QRgb pen = ToRgb(pen_);
+  Touch(std::min(pen_pos_.x, x), std::min(pen_pos_.y, y), std::max(pen_pos_.x, x) + 1, std::max(pen_pos_.y, y) + 1);
   // Bresenham from the pen to (x, y), the end point itself left out.
   int x0 = pen_pos_.x, y0 = pen_pos_.y;
   const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
@@ -311,21 +472,39 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 int QtCanvas::TextWidth(std::string_view text) const {
+  Face& face = CurrentFace();
   int width = 0;
-  for (const char ch : text) width += face_->glyphs[static_cast<unsigned char>(ch)].advance;
+  for (const char ch : text) {
+    Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+    if (g.advance == kUnmeasured) g.advance = MeasuredAdvance(MakeFont(false, face.pixels, face.bold), static_cast<unsigned char>(ch));
+    width += g.advance;
+  }
   return width;
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-  const Face& face = *face_;
-  const int width = TextWidth(text);
+  Face& face = CurrentFace();
+  int width = 0;
+  bool made = true;
+  bool overhangs = false;
+  for (const char ch : text) {
+    Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+    if (g.advance == kUnmeasured) g.advance = MeasuredAdvance(MakeFont(false, face.pixels, face.bold), static_cast<unsigned char>(ch));
+    width += g.advance;
+    made = made && g.made;
+    overhangs = overhangs || g.overhang;
+  }
   FillRect(x, y + face.cell_top, x + width, y + face.cell_top + face.cell_height);
+  if (!made) {
+    MakeGlyphs(face, text);
+    for (const char ch : text) overhangs = overhangs || face.glyphs[static_cast<unsigned char>(ch)].overhang;
+  }
+  const int baseline = y + face.baseline;
   if (paint_directly_) {
     PaintTextDirectly(x, y, text);
   } else {
-    const Pixels pixels(image_);
+    const Pixels pixels(*this);
     const QRgb rgb = ToRgb(font_color_);
-    const int baseline = y + face.baseline;
     int pen = x;
     for (const char ch : text) {
       const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
@@ -339,10 +518,21 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
       pen += g.advance;
     }
   }
+  // Ink that reaches outside the background (a descender below the fixed-pitch
+  // font's cell, a bearing left of the pen) is touched too.
+  if (overhangs) {
+    int pen = x;
+    for (const char ch : text) {
+      const Glyph& g = face.glyphs[static_cast<unsigned char>(ch)];
+      if (g.overhang) Touch(pen + g.left, baseline + g.top, pen + g.right + 1, baseline + g.bottom + 1);
+      pen += g.advance;
+    }
+  }
   pen_pos_ = {x + width, y};
 }
 
 void QtCanvas::PaintTextDirectly(int x, int y, std::string_view text) {
+  const Face& face = CurrentFace();  // every advance of the text measured by TextOut
   QPainter painter(&image_);
   painter.setFont(CurrentFont());
   painter.setPen(QColor(ToRgb(font_color_)));
@@ -350,8 +540,8 @@ void QtCanvas::PaintTextDirectly(int x, int y, std::string_view text) {
   int pen = x;
   for (const char ch : text) {
     const auto byte = static_cast<unsigned char>(ch);
-    painter.drawText(QPoint(pen, y + face_->baseline), CharText(byte));
-    pen += face_->glyphs[byte].advance;
+    painter.drawText(QPoint(pen, y + face.baseline), CharText(byte));
+    pen += face.glyphs[byte].advance;
   }
 }
 

@@ -18,12 +18,23 @@
 // Characters are placed one by one, each advancing the pen by its own advance
 // rounded to whole pixels, as Windows spaces them.
 //
-// Text is drawn from glyph masks that each font renders once; the masks hold
-// exactly the pixels a painter sets (the fonts are drawn without anti-aliasing),
-// so the picture is the same as painting each character straight onto the image.
+// Text is drawn from glyph masks that each font renders once, a character when
+// it is first drawn (the proportional font renders all of its characters in the
+// one pass that chooses its size); the masks hold exactly the pixels a painter
+// sets (the fonts are drawn without anti-aliasing), so the picture is the same
+// as painting each character straight onto the image.
+//
+// The canvas keeps a record of what its drawing touched: the rectangles of
+// image pixels that each drawing call may have changed, so that a window shows
+// only those again.
 #include <QFont>
 #include <QImage>
+#include <QRect>
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -84,16 +95,64 @@ class QtCanvas : public Canvas {
   static QRgb ToRgb(Color c);
   static Color FromRgb(QRgb rgb);
 
-  // One font at one size and style, measured and rendered once per program.
+  // The rectangles (in image pixels, inside the image) that drawing has touched
+  // since the last call, and the record emptied. Every pixel a drawing call
+  // changed lies in one of them: calls that touch the same rows share one
+  // rectangle around them, and past kMaxTouched rectangles the record holds the
+  // one around them all.
+  std::vector<QRect> TakeTouched();
+  static constexpr std::size_t kMaxTouched = 48;
+  // Pixels changed on Image() from outside the canvas (a picture copied onto it).
+  void MarkTouched(const QRect& r);
+  // Called when drawing touches the image while the record is empty.
+  void SetFirstTouchHandler(std::function<void()> handler) { on_first_touch_ = std::move(handler); }
+
+  // One font at one size and style, measured once per program, its characters
+  // rendered once.
   struct Face;
 
  private:
   class Pixels;
-  void SelectFace();
+  // The face of the current font, chosen when it is first needed: a font that
+  // is set and changed again before anything is drawn or measured costs nothing.
+  Face& CurrentFace() const { return face_ ? *face_ : ChooseFace(); }
+  Face& ChooseFace() const;
+  // Columns x1..x2-1 of rows y1..y2-1.
+  struct Span {
+    int x1, y1, x2, y2;
+    bool SameRows(const Span& o) const { return y1 < o.y2 && y2 > o.y1; }
+    void Unite(const Span& o) {
+      x1 = std::min(x1, o.x1);
+      y1 = std::min(y1, o.y1);
+      x2 = std::max(x2, o.x2);
+      y2 = std::max(y2, o.y2);
+    }
+  };
+  // Records what a drawing call touched. What is drawn in the same rows (the
+  // cells, the description and the sums of one line, the values of the status
+  // line) shares one rectangle: a few rectangles a key, each shown in one
+  // piece. Most calls draw in the rows the one before drew in.
+  void Touch(int x1, int y1, int x2, int y2) {
+    const Span r{std::max(x1, 0), std::max(y1, 0), std::min(x2, width_), std::min(y2, height_)};
+    if (r.x2 <= r.x1 || r.y2 <= r.y1) return;
+    // The last two: a key draws its line and the status line in turn.
+    const std::size_t n = touched_.size();
+    if (n > 0 && touched_[n - 1].SameRows(r))
+      touched_[n - 1].Unite(r);
+    else if (n > 1 && touched_[n - 2].SameRows(r))
+      touched_[n - 2].Unite(r);
+    else
+      TouchNewRows(r);
+  }
+  void TouchNewRows(const Span& r);
   void PaintTextDirectly(int x, int y, std::string_view text);
 
   QImage image_;
-  const Face* face_ = nullptr;
+  int width_, height_;
+  qsizetype stride_;
+  mutable Face* face_ = nullptr;  // chosen on first use after a change of font
+  std::vector<Span> touched_;
+  std::function<void()> on_first_touch_;
   bool paint_directly_ = false;
   int ppi_ = 96;
   Color brush_ = colors::White;

@@ -23,6 +23,7 @@
 #include "editor/window_links.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
+#include "support/demo_folder.h"
 #include "platform/win1250.h"
 #include "support/map_fixture.h"
 #include "support/temp_dir.h"
@@ -38,11 +39,7 @@ class StartToCloseTest : public testing::EditorFixture {
     InstallSheetCanvas(nullptr);
     ResetEverything();
     InstallMessageBoxes(&boxes);
-    const char* source = std::getenv("VORDA_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / "../../..";
-    for (const auto& entry : std::filesystem::directory_iterator(root / "demo"))
-      std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.path()) / entry.path().filename());
+    testing::CopyDemoFolder(dir.path());
     ASSERT_TRUE(testing::WriteInventedMapFiles(dir.path()));
   }
   void TearDown() override {
