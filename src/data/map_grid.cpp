@@ -34,8 +34,8 @@ std::string NotAFileError(const std::string& name) {
 std::string UnreadableError() { return "A MAP.DAT nem olvasható. A térkép nem változott."_w; }
 
 std::string PartwayError() {
-  return "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott vagy hibás a lemez), ezért a térkép "
-         "üres: minden mező ismeretlen. Olvassa be újra."_w;
+  return "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott, vagy hibás a lemez). A térkép nem "
+         "változott."_w;
 }
 
 int HighestFeatureKind(MapListKind kind) { return kind == MapListKind::SfMapLst ? 14 : kFeatureKinds; }
@@ -87,6 +87,7 @@ bool LoadMapDatBytes(std::string_view bytes, std::string& error) {
     return false;
   }
   std::memcpy(static_cast<void*>(State().MapGrid.get()), bytes.data(), kMapDatSize);
+  State().GridUntouched = false;
   return true;
 }
 
@@ -94,11 +95,18 @@ bool LoadMapDat(const std::string& map_folder, std::string& error) {
   MapState& m = State();
   const std::string path = ResolvePathNoCase(map_folder, "MAP.DAT");
   using Status = ExactFileRead::Status;
-  // Straight into the grid: the file's layout is the grid's, and its kind and
-  // length are tested before a byte of the grid is written.
-  const ExactFileRead read = m.ReadMapDatFile(path, std::as_writable_bytes(std::span(m.MapGrid.get(), 1)));
+  // The file's layout is the grid's, and its kind and length are tested before
+  // a byte is read. The first map goes straight into the untouched grid, so
+  // the start holds the map once; a later one goes into fresh memory, so that
+  // a read that breaks off leaves the map that was shown.
+  const bool into_grid = m.GridUntouched;
+  MapGridPtr fresh = into_grid ? nullptr : MakeZeroMapGrid();
+  TMapGrid* target = into_grid ? m.MapGrid.get() : fresh.get();
+  const ExactFileRead read = m.ReadMapDatFile(path, std::as_writable_bytes(std::span(target, 1)));
   switch (read.status) {
     case Status::Ok:
+      if (!into_grid) m.MapGrid = std::move(fresh);
+      m.GridUntouched = false;
       return true;
     case Status::WrongSize:
       error = SizeError(read.size);
@@ -107,8 +115,8 @@ bool LoadMapDat(const std::string& map_folder, std::string& error) {
       error = NotAFileError("MAP.DAT");
       return false;
     case Status::FailedPartway:
-      // Part old map, part new one: no map rather than a wrong one.
-      m.MapGrid = MakeZeroMapGrid();
+      // Part of a map in the grid that held none: back to no map.
+      if (into_grid) m.MapGrid = MakeZeroMapGrid();
       error = PartwayError();
       return false;
     case Status::Unreadable:

@@ -104,6 +104,9 @@ constexpr std::uint32_t FeatureKey(std::int32_t kind, std::int32_t number) {
 struct MapState {
   // The grid is large (9.5 MB), so it lives on the heap; the pointer is never null.
   MapGridPtr MapGrid = MakeZeroMapGrid();
+  // No map has been put into MapGrid yet: its pages are still the system's
+  // untouched zero pages, so MAP.DAT can be read straight into them.
+  bool GridUntouched = true;
   NameList FeatureNames;    // FeatureKey(kind, number): names of up to 30 characters
   NameList LandscapeNames;  // number 1..1000: names of up to 40 characters
   // The highest landscape number read from a name list so far; 0 while none.
@@ -127,11 +130,13 @@ const std::string& LandscapeName(std::int32_t number);
 
 // Reads MAP.DAT (found in any case) of the map folder straight into MapGrid in
 // one block. A file that cannot be opened, is no regular file, or is not
-// exactly 9,461,760 bytes long, is refused before anything is read: the grid
-// keeps what it held and `error` gets a message for the user. A read that
-// fails once it has begun (a disk error, the file cut or grown meanwhile)
-// leaves an all-zero grid, as before any map, and says so. The callers test
-// that the file exists first.
+// exactly 9,461,760 bytes long, is refused before anything is read. A read
+// that fails once it has begun (a disk error, the file cut or grown meanwhile)
+// changes nothing either: the first map is read straight into the untouched
+// grid, which goes back to all zero; a map that replaces another is read into
+// fresh memory and takes the old one's place only when whole. On a failure
+// the grid keeps what it held and `error` gets a message for the user. The
+// callers test that the file exists first.
 bool LoadMapDat(const std::string& map_folder, std::string& error);
 // The same from bytes already in memory (the size rule included).
 bool LoadMapDatBytes(std::string_view bytes, std::string& error);

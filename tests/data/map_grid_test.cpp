@@ -106,24 +106,43 @@ TEST_F(MapGridTest, AFileOfTheWrongSizeIsRefusedAndTheGridStays) {
 // A disk error or a file cut while it is read: part of the new map stands over
 // the old one, so the grid becomes the empty map of the start, and the user is
 // told to read it again.
-TEST_F(MapGridTest, AReadThatFailsPartwayLeavesNoMapAndSaysSo) {
+// A read that breaks off once begun changes nothing: the map shown stays, and
+// a grid that held none still holds none.
+TEST_F(MapGridTest, AReadThatFailsPartwayChangesNothingAndSaysSo) {
   TempDir dir;
   dir.Write("MAP.DAT", MarkedMapDat());
-  std::string error;
-  ASSERT_TRUE(LoadMapDat(dir.path(), error)) << error;
-  ASSERT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
-  MapModel().ReadMapDatFile = [](const std::string&, std::span<std::byte> memory) {
+  const auto fail_halfway = [](const std::string&, std::span<std::byte> memory) {
     std::memset(memory.data(), 0x07, memory.size() / 2);  // half of another map, then the disk fails
     return ExactFileRead{ExactFileRead::Status::FailedPartway, memory.size()};
   };
+  const std::string partway =
+      "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott, vagy hibás a lemez). A térkép nem "
+      "változott."_w;
+  const auto all_zero = [] {
+    for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {400, 64}, {839, 127}}) {
+      const auto* bytes = reinterpret_cast<const unsigned char*>(MapCellAt(x, y));
+      if (!std::all_of(bytes, bytes + sizeof(MapCell), [](unsigned char b) { return b == 0; })) return false;
+    }
+    return true;
+  };
+  std::string error;
+  MapModel().ReadMapDatFile = fail_halfway;
   EXPECT_FALSE(LoadMapDat(dir.path(), error));
-  EXPECT_EQ(error, "A MAP.DAT olvasása félbeszakadt (a fájl olvasás közben megváltozott vagy hibás a lemez), ezért a "
-                   "térkép üres: minden mező ismeretlen. Olvassa be újra."_w);
-  for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {400, 64}, {839, 127}}) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(MapCellAt(x, y));
-    EXPECT_TRUE(std::all_of(bytes, bytes + sizeof(MapCell), [](unsigned char b) { return b == 0; })) << x << "," << y;
-  }
-  ResetMapState();  // the file is read again as it stands
+  EXPECT_EQ(error, partway);
+  EXPECT_TRUE(all_zero());
+
+  MapModel().ReadMapDatFile = ReadRegularFileExactly;
+  ASSERT_TRUE(LoadMapDat(dir.path(), error)) << error;
+  ASSERT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+  MapModel().ReadMapDatFile = fail_halfway;
+  error.clear();
+  EXPECT_FALSE(LoadMapDat(dir.path(), error));
+  EXPECT_EQ(error, partway);
+  EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
+  EXPECT_EQ(MapCellAt(0, 0)->Terrain, 0);  // not the 0x07 of the broken read
+
+  // Read again whole, the file replaces the map.
+  MapModel().ReadMapDatFile = ReadRegularFileExactly;
   EXPECT_TRUE(LoadMapDat(dir.path(), error)) << error;
   EXPECT_EQ(MapCellAt(1, 0)->Terrain, 0x11);
 }
