@@ -5,6 +5,8 @@
 // While it is shown no other window of the program takes input.
 #include <QWidget>
 
+#include "platform/qt/controls_made.h"
+
 class QLabel;
 class QListWidget;
 
@@ -15,11 +17,14 @@ class TForm8 : public QWidget {
 
  public:
   // `main` is the main window it centres on (may be null).
-  explicit TForm8(QWidget* main = nullptr);
+  explicit TForm8(QWidget* main = nullptr, ControlsMade made = ControlsMade::AtCreation);
   ~TForm8() override;
 
   TForm8(const TForm8&) = delete;
   TForm8& operator=(const TForm8&) = delete;
+
+  // Makes the controls first when they are not made yet.
+  void setVisible(bool visible) override;
 
   // "Összehasonlítás": fills the four lists from the two reports read.
   void Button3Click();
@@ -29,16 +34,17 @@ class TForm8 : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  void MakeControls();
   void LoadReport(int turn);
   void ShowFileLabels();
 
   QWidget* main_;
-  QLabel* elso_kari_;
-  QLabel* masodik_kari_;
-  QListWidget* vdb_;
-  QListWidget* nl_kar1_;
-  QListWidget* nl_kar2_;
-  QListWidget* vtdb_;
+  QLabel* elso_kari_ = nullptr;
+  QLabel* masodik_kari_ = nullptr;
+  QListWidget* vdb_ = nullptr;
+  QListWidget* nl_kar1_ = nullptr;
+  QListWidget* nl_kar2_ = nullptr;
+  QListWidget* vtdb_ = nullptr;
 };
 
 }  // namespace vorda
