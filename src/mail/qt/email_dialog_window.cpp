@@ -40,10 +40,36 @@ void SetText(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* main) : QWidget(main, Qt::Dialog) {
+TForm2::TForm2(QWidget* main, ControlsMade made) : QWidget(main, Qt::Dialog) {
   setWindowTitle(ToQString("E-mail UL mentése"_w));
   setWindowModality(Qt::ApplicationModal);
+  if (made == ControlsMade::AtCreation) MakeControls();
+  Windows().OnShowEmailDialog = [this] {
+    show();
+    raise();
+    activateWindow();
+  };
+}
 
+TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
+
+QLineEdit* TForm2::Edit(int n) {
+  MakeControls();
+  return edits_[static_cast<std::size_t>(n)];
+}
+
+QCheckBox* TForm2::CheckBox(int n) {
+  MakeControls();
+  return boxes_[static_cast<std::size_t>(n)];
+}
+
+void TForm2::setVisible(bool visible) {
+  if (visible) MakeControls();
+  QWidget::setVisible(visible);
+}
+
+void TForm2::MakeControls() {
+  if (edits_[1] != nullptr) return;
   auto* menu = new QMenuBar(this);
   auto* quit = menu->addAction(ToQString("Kilépés   ESC   "_w));
   quit->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -123,15 +149,7 @@ TForm2::TForm2(QWidget* main) : QWidget(main, Qt::Dialog) {
   setTabOrder(boxes_[11], edits_[5]);
   setTabOrder(edits_[5], edits_[6]);
   setTabOrder(edits_[6], edits_[7]);
-
-  Windows().OnShowEmailDialog = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
 }
-
-TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
 
 void TForm2::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "platform/qt/controls_made.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,14 +20,17 @@ class TForm2 : public QWidget {
 
  public:
   // `main`: the main window, which the dialog centres itself on.
-  explicit TForm2(QWidget* main);
+  explicit TForm2(QWidget* main, ControlsMade made = ControlsMade::AtCreation);
   ~TForm2() override;
 
   TForm2(const TForm2&) = delete;
   TForm2& operator=(const TForm2&) = delete;
 
-  QLineEdit* Edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
-  QCheckBox* CheckBox(int n) const { return boxes_[static_cast<std::size_t>(n)]; }
+  QLineEdit* Edit(int n);
+  QCheckBox* CheckBox(int n);
+
+  // Makes the controls first when they are not made yet.
+  void setVisible(bool visible) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +38,7 @@ class TForm2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void MakeControls();
   void Sync();
   void Save();
 
