@@ -74,7 +74,7 @@ QString FolderText(std::string& folder) {
 }  // namespace
 
 TForm6::TForm6(QWidget* main, ControlsMade made)
-    : QWidget(main, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), main_(main) {
+    : LateControlsWindow(main, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), main_(main) {
   setWindowTitle(ToQString("Beállítások"_w));
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(282, 423);
@@ -87,7 +87,7 @@ TForm6::TForm6(QWidget* main, ControlsMade made)
   QFont small(QStringLiteral("Liberation Sans"));
   small.setPixelSize(11);
   setFont(small);
-  if (made == ControlsMade::AtCreation) MakeControls();
+  MakeControlsAt(made);
 
   Windows().OnShowSettings = [this] {
     show();
@@ -99,12 +99,11 @@ TForm6::TForm6(QWidget* main, ControlsMade made)
 TForm6::~TForm6() { Windows().OnShowSettings = nullptr; }
 
 QSpinBox* TForm6::SpinEdit(int index) {
-  MakeControls();
+  EnsureControls();
   return spins_[static_cast<std::size_t>(index)];
 }
 
 void TForm6::MakeControls() {
-  if (spins_[0] != nullptr) return;
   struct Spin {
     std::string label;
     int label_y, spin_y;
@@ -149,11 +148,6 @@ void TForm6::MakeControls() {
   connect(button5, &QPushButton::clicked, this, [this] { GuardEvent([this] { PickFolder(3); }); });
   connect(ok, &QPushButton::clicked, this, [this] { GuardEvent([this] { Button2Click(); }); });
   connect(cancel, &QPushButton::clicked, this, [this] { close(); });
-}
-
-void TForm6::setVisible(bool visible) {
-  if (visible) MakeControls();
-  QWidget::setVisible(visible);
 }
 
 void TForm6::showEvent(QShowEvent* e) {
@@ -203,7 +197,7 @@ void TForm6::PickFolder(int which) {
 }
 
 void TForm6::Button2Click() {
-  MakeControls();
+  EnsureControls();
   SettingsValues values{};
   for (int i = 0; i < 7; ++i) {
     QSpinBox* spin = spins_[static_cast<std::size_t>(i)];

@@ -4,7 +4,6 @@
 // always on top; while it is shown no other window of the program takes input.
 // What a value accepts and what "OK" and the folder pickers do is the settings
 // logic's (editor/settings_dialog.h); the window passes on and shows.
-#include <QWidget>
 #include <array>
 
 #include "platform/qt/controls_made.h"
@@ -15,7 +14,7 @@ class QSpinBox;
 
 namespace vorda {
 
-class TForm6 : public QWidget {
+class TForm6 : public LateControlsWindow {
   Q_OBJECT
 
  public:
@@ -24,9 +23,6 @@ class TForm6 : public QWidget {
 
   TForm6(const TForm6&) = delete;
   TForm6& operator=(const TForm6&) = delete;
-
-  // Makes the controls first when they are not made yet.
-  void setVisible(bool visible) override;
 
   QSpinBox* SpinEdit(int index);
   // "OK": stores the values, closes, and the sheet shows the new costs.
@@ -38,7 +34,7 @@ class TForm6 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  void MakeControls();
+  void MakeControls() override;
   void FormActivate();
   void ShowFolders();
   void PickFolder(int which);

@@ -47,7 +47,7 @@ void Fill(QListWidget* list, const std::vector<std::string>& lines) {
 }  // namespace
 
 TForm8::TForm8(QWidget* main, ControlsMade made)
-    : QWidget(main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main) {
+    : LateControlsWindow(main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main) {
   setWindowTitle(ToQString("2 Forduló tárgyainak összehasonlítása (Vorda40 by Quorbel)"_w));
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(721, 555);
@@ -57,7 +57,7 @@ TForm8::TForm8(QWidget* main, ControlsMade made)
   setPalette(pal);
 
   ResetTurnComparison();
-  if (made == ControlsMade::AtCreation) MakeControls();
+  MakeControlsAt(made);
   Windows().OnShowComparison = [this] {
     show();
     raise();
@@ -68,7 +68,6 @@ TForm8::TForm8(QWidget* main, ControlsMade made)
 TForm8::~TForm8() { Windows().OnShowComparison = nullptr; }
 
 void TForm8::MakeControls() {
-  if (vdb_ != nullptr) return;
   auto* button1 = new QPushButton(ToQString("Első forduló"_w), this);
   button1->move(8, 12);
   auto* button2 = new QPushButton(ToQString("Második forduló"_w), this);
@@ -94,11 +93,6 @@ void TForm8::MakeControls() {
   ShowFileLabels();
 }
 
-void TForm8::setVisible(bool visible) {
-  if (visible) MakeControls();
-  QWidget::setVisible(visible);
-}
-
 void TForm8::ShowFileLabels() {
   const auto& s = TurnComparison();
   elso_kari_->setText(s.Turn1File.empty() ? ToQString("Nincs betöltve első karakter"_w)
@@ -117,7 +111,7 @@ void TForm8::LoadReport(int turn) {
 }
 
 void TForm8::Button3Click() {
-  MakeControls();
+  EnsureControls();
   const ComparisonLists lists = CompareTurns();
   Fill(vdb_, lists.VDB);
   Fill(nl_kar1_, lists.NLKar1);

@@ -3,8 +3,6 @@
 // player loads the HTML report of a first and a second turn and fills the four
 // lists; the lists use a fixed-pitch font so that their padded columns line up.
 // While it is shown no other window of the program takes input.
-#include <QWidget>
-
 #include "platform/qt/controls_made.h"
 
 class QLabel;
@@ -12,7 +10,7 @@ class QListWidget;
 
 namespace vorda {
 
-class TForm8 : public QWidget {
+class TForm8 : public LateControlsWindow {
   Q_OBJECT
 
  public:
@@ -23,9 +21,6 @@ class TForm8 : public QWidget {
   TForm8(const TForm8&) = delete;
   TForm8& operator=(const TForm8&) = delete;
 
-  // Makes the controls first when they are not made yet.
-  void setVisible(bool visible) override;
-
   // "Összehasonlítás": fills the four lists from the two reports read.
   void Button3Click();
 
@@ -34,7 +29,7 @@ class TForm8 : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  void MakeControls();
+  void MakeControls() override;
   void LoadReport(int turn);
   void ShowFileLabels();
 

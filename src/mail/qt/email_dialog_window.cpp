@@ -40,10 +40,10 @@ void SetText(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* main, ControlsMade made) : QWidget(main, Qt::Dialog) {
+TForm2::TForm2(QWidget* main, ControlsMade made) : LateControlsWindow(main, Qt::Dialog) {
   setWindowTitle(ToQString("E-mail UL mentése"_w));
   setWindowModality(Qt::ApplicationModal);
-  if (made == ControlsMade::AtCreation) MakeControls();
+  MakeControlsAt(made);
   Windows().OnShowEmailDialog = [this] {
     show();
     raise();
@@ -54,22 +54,16 @@ TForm2::TForm2(QWidget* main, ControlsMade made) : QWidget(main, Qt::Dialog) {
 TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
 
 QLineEdit* TForm2::Edit(int n) {
-  MakeControls();
+  EnsureControls();
   return edits_[static_cast<std::size_t>(n)];
 }
 
 QCheckBox* TForm2::CheckBox(int n) {
-  MakeControls();
+  EnsureControls();
   return boxes_[static_cast<std::size_t>(n)];
 }
 
-void TForm2::setVisible(bool visible) {
-  if (visible) MakeControls();
-  QWidget::setVisible(visible);
-}
-
 void TForm2::MakeControls() {
-  if (edits_[1] != nullptr) return;
   auto* menu = new QMenuBar(this);
   auto* quit = menu->addAction(ToQString("Kilépés   ESC   "_w));
   quit->setShortcut(QKeySequence(Qt::Key_Escape));

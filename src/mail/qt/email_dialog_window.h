@@ -4,7 +4,6 @@
 // (save). It only passes its events to the plain logic of mail/email_dialog.h
 // and shows its state. Application-modal while shown, so the main window and the
 // map window take no input; it registers itself as the editor's e-mail dialog.
-#include <QWidget>
 #include <array>
 
 #include "platform/qt/controls_made.h"
@@ -15,7 +14,7 @@ class QLineEdit;
 
 namespace vorda {
 
-class TForm2 : public QWidget {
+class TForm2 : public LateControlsWindow {
   Q_OBJECT
 
  public:
@@ -29,16 +28,13 @@ class TForm2 : public QWidget {
   QLineEdit* Edit(int n);
   QCheckBox* CheckBox(int n);
 
-  // Makes the controls first when they are not made yet.
-  void setVisible(bool visible) override;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void MakeControls();
+  void MakeControls() override;
   void Sync();
   void Save();
 
