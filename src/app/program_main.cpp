@@ -50,11 +50,11 @@ int ProgramMain(int argc, char** argv) {
     TForm3 map_window(map_pictures);
     boxes.SetParent(&form);
     desktop.SetParent(&form);
-    TForm2 email_dialog(&form);
+    TForm2 email_dialog(&form, ControlsMade::AtFirstShow);
     TForm5 send_dialog(&form);
-    TForm6 settings(&form);
+    TForm6 settings(&form, ControlsMade::AtFirstShow);
     TForm7 encyclopedia(&form, &map_window);
-    TForm8 comparison(&form);
+    TForm8 comparison(&form, ControlsMade::AtFirstShow);
     TForm9 notebook(&form);
     TimingMark("windows");
     QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);

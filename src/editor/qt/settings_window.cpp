@@ -73,8 +73,8 @@ QString FolderText(std::string& folder) {
 
 }  // namespace
 
-TForm6::TForm6(QWidget* main)
-    : QWidget(main, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), main_(main) {
+TForm6::TForm6(QWidget* main, ControlsMade made)
+    : LateControlsWindow(main, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), main_(main) {
   setWindowTitle(ToQString("Beállítások"_w));
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(282, 423);
@@ -87,7 +87,23 @@ TForm6::TForm6(QWidget* main)
   QFont small(QStringLiteral("Liberation Sans"));
   small.setPixelSize(11);
   setFont(small);
+  MakeControlsAt(made);
 
+  Windows().OnShowSettings = [this] {
+    show();
+    raise();
+    activateWindow();
+  };
+}
+
+TForm6::~TForm6() { Windows().OnShowSettings = nullptr; }
+
+QSpinBox* TForm6::SpinEdit(int index) {
+  EnsureControls();
+  return spins_[static_cast<std::size_t>(index)];
+}
+
+void TForm6::MakeControls() {
   struct Spin {
     std::string label;
     int label_y, spin_y;
@@ -132,15 +148,7 @@ TForm6::TForm6(QWidget* main)
   connect(button5, &QPushButton::clicked, this, [this] { GuardEvent([this] { PickFolder(3); }); });
   connect(ok, &QPushButton::clicked, this, [this] { GuardEvent([this] { Button2Click(); }); });
   connect(cancel, &QPushButton::clicked, this, [this] { close(); });
-
-  Windows().OnShowSettings = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
 }
-
-TForm6::~TForm6() { Windows().OnShowSettings = nullptr; }
 
 void TForm6::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
@@ -189,6 +197,7 @@ void TForm6::PickFolder(int which) {
 }
 
 void TForm6::Button2Click() {
+  EnsureControls();
   SettingsValues values{};
   for (int i = 0; i < 7; ++i) {
     QSpinBox* spin = spins_[static_cast<std::size_t>(i)];

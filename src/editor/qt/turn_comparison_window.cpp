@@ -46,7 +46,8 @@ void Fill(QListWidget* list, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TForm8::TForm8(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main) {
+TForm8::TForm8(QWidget* main, ControlsMade made)
+    : LateControlsWindow(main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main) {
   setWindowTitle(ToQString("2 Forduló tárgyainak összehasonlítása (Vorda40 by Quorbel)"_w));
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(721, 555);
@@ -55,6 +56,18 @@ TForm8::TForm8(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
 
+  ResetTurnComparison();
+  MakeControlsAt(made);
+  Windows().OnShowComparison = [this] {
+    show();
+    raise();
+    activateWindow();
+  };
+}
+
+TForm8::~TForm8() { Windows().OnShowComparison = nullptr; }
+
+void TForm8::MakeControls() {
   auto* button1 = new QPushButton(ToQString("Első forduló"_w), this);
   button1->move(8, 12);
   auto* button2 = new QPushButton(ToQString("Második forduló"_w), this);
@@ -77,17 +90,8 @@ TForm8::TForm8(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
   connect(button1, &QPushButton::clicked, this, [this] { GuardEvent([this] { LoadReport(1); }); });
   connect(button2, &QPushButton::clicked, this, [this] { GuardEvent([this] { LoadReport(2); }); });
   connect(button3, &QPushButton::clicked, this, [this] { GuardEvent([this] { Button3Click(); }); });
-
-  ResetTurnComparison();
   ShowFileLabels();
-  Windows().OnShowComparison = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
 }
-
-TForm8::~TForm8() { Windows().OnShowComparison = nullptr; }
 
 void TForm8::ShowFileLabels() {
   const auto& s = TurnComparison();
@@ -107,6 +111,7 @@ void TForm8::LoadReport(int turn) {
 }
 
 void TForm8::Button3Click() {
+  EnsureControls();
   const ComparisonLists lists = CompareTurns();
   Fill(vdb_, lists.VDB);
   Fill(nl_kar1_, lists.NLKar1);

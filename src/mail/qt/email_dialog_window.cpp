@@ -40,10 +40,30 @@ void SetText(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* main) : QWidget(main, Qt::Dialog) {
+TForm2::TForm2(QWidget* main, ControlsMade made) : LateControlsWindow(main, Qt::Dialog) {
   setWindowTitle(ToQString("E-mail UL mentése"_w));
   setWindowModality(Qt::ApplicationModal);
+  MakeControlsAt(made);
+  Windows().OnShowEmailDialog = [this] {
+    show();
+    raise();
+    activateWindow();
+  };
+}
 
+TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
+
+QLineEdit* TForm2::Edit(int n) {
+  EnsureControls();
+  return edits_[static_cast<std::size_t>(n)];
+}
+
+QCheckBox* TForm2::CheckBox(int n) {
+  EnsureControls();
+  return boxes_[static_cast<std::size_t>(n)];
+}
+
+void TForm2::MakeControls() {
   auto* menu = new QMenuBar(this);
   auto* quit = menu->addAction(ToQString("Kilépés   ESC   "_w));
   quit->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -123,15 +143,7 @@ TForm2::TForm2(QWidget* main) : QWidget(main, Qt::Dialog) {
   setTabOrder(boxes_[11], edits_[5]);
   setTabOrder(edits_[5], edits_[6]);
   setTabOrder(edits_[6], edits_[7]);
-
-  Windows().OnShowEmailDialog = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
 }
-
-TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }
 
 void TForm2::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -4,8 +4,9 @@
 // (save). It only passes its events to the plain logic of mail/email_dialog.h
 // and shows its state. Application-modal while shown, so the main window and the
 // map window take no input; it registers itself as the editor's e-mail dialog.
-#include <QWidget>
 #include <array>
+
+#include "platform/qt/controls_made.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,19 +14,19 @@ class QLineEdit;
 
 namespace vorda {
 
-class TForm2 : public QWidget {
+class TForm2 : public LateControlsWindow {
   Q_OBJECT
 
  public:
   // `main`: the main window, which the dialog centres itself on.
-  explicit TForm2(QWidget* main);
+  explicit TForm2(QWidget* main, ControlsMade made = ControlsMade::AtCreation);
   ~TForm2() override;
 
   TForm2(const TForm2&) = delete;
   TForm2& operator=(const TForm2&) = delete;
 
-  QLineEdit* Edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
-  QCheckBox* CheckBox(int n) const { return boxes_[static_cast<std::size_t>(n)]; }
+  QLineEdit* Edit(int n);
+  QCheckBox* CheckBox(int n);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +34,7 @@ class TForm2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void MakeControls() override;
   void Sync();
   void Save();
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <algorithm>
@@ -88,22 +89,43 @@ void NoteOverhang(const Face& face, Glyph& g) {
                                      g.bottom + face.baseline >= face.cell_top + face.cell_height);
 }
 
+// Whether a character is drawn by the font's own glyph for it, as a text of
+// its own: not a control byte, not a format character (text layout treats the
+// soft hyphen specially), and in the font (a character the font lacks comes
+// from another font).
+bool DrawnByItsOwnGlyph(const QRawFont& raw, unsigned char byte, QChar ch) {
+  return IsCharacter(byte) && ch.category() != QChar::Other_Format && raw.supportsCharacter(ch);
+}
+
 // Renders single characters, one after another, on one scratch image with one
 // painter: each alone on the cleared image with the pen at (margin, margin),
 // so that its mask holds what a painter sets for that character at any pen.
+// A character drawn by its own glyph is painted as that glyph, which sets the
+// same pixels as painting it as a text and skips the text's layout.
 class GlyphRenderer {
  public:
   explicit GlyphRenderer(const QFont& font)
       : margin_(2 * font.pixelSize() + 4),
         scratch_(2 * margin_ + 2 * font.pixelSize(), 2 * margin_, QImage::Format_RGB32),
-        painter_(&scratch_) {
+        painter_(&scratch_),
+        raw_(QRawFont::fromFont(font)) {
     painter_.setFont(font);
     painter_.setPen(Qt::white);
+    run_.setRawFont(raw_);
+    run_.setPositions({QPointF(0, 0)});
   }
 
   void Render(unsigned char byte, Glyph& g) {
     painter_.fillRect(scratch_.rect(), Qt::black);
-    painter_.drawText(QPoint(margin_, margin_), CharText(byte));
+    const QString text = CharText(byte);
+    const QList<quint32> glyph =
+        DrawnByItsOwnGlyph(raw_, byte, text.at(0)) ? raw_.glyphIndexesForString(text) : QList<quint32>();
+    if (glyph.size() == 1) {
+      run_.setGlyphIndexes(glyph);
+      painter_.drawGlyphRun(QPointF(margin_, margin_), run_);
+    } else {
+      painter_.drawText(QPoint(margin_, margin_), text);
+    }
     g.spans.clear();
     const int width = scratch_.width();
     for (int row = 0; row < scratch_.height(); ++row) {
@@ -134,6 +156,8 @@ class GlyphRenderer {
   int margin_;
   QImage scratch_;
   QPainter painter_;
+  QRawFont raw_;
+  QGlyphRun run_;
 };
 
 // The characters whose ink decides whether a size fits the band come first:
@@ -198,10 +222,9 @@ int MeasuredAdvance(const QFont& font, unsigned char byte) {
 }
 
 // The advances of the characters (the control bytes are measured when first
-// drawn), each as a text of its own measures it. Text layout treats format
-// characters (the soft hyphen) specially, and a character the font lacks comes
-// from another font; for every other character the font's own glyph advance is
-// the same, and far quicker to get for all of them at once.
+// drawn), each as a text of its own measures it. For a character drawn by its
+// own glyph, the glyph's advance is the same, and far quicker to get for all of
+// them at once.
 std::array<int, 256> Advances(const QFont& font) {
   std::array<int, 256> advances;
   advances.fill(kUnmeasured);
@@ -215,17 +238,19 @@ std::array<int, 256> Advances(const QFont& font) {
     if (!IsCharacter(b)) continue;
     const qsizetype at = b - ' ';
     const QChar ch = all.at(at);
-    const bool plain = ch.category() != QChar::Other_Format && glyph_advances.size() == all.size() &&
-                       raw.supportsCharacter(ch);
+    const bool plain = glyph_advances.size() == all.size() && DrawnByItsOwnGlyph(raw, static_cast<unsigned char>(b), ch);
     advances[static_cast<std::size_t>(b)] =
         plain ? qRound(glyph_advances[at].x()) : MeasuredAdvance(font, static_cast<unsigned char>(b));
   }
   return advances;
 }
 
-// Renders every glyph of `face` at its size in one pass. With `give_up` the
-// pass ends at the first character that shows that the size does not fit the
-// band (false then), which FitsTheBand would find too.
+// Renders the glyph of every character of `face` at its size in one pass. With
+// `give_up` the pass ends at the first character that shows that the size does
+// not fit the band (false then), which FitsTheBand would find too. The control
+// bytes have no say in the size, and the font has no glyphs for them (a painter
+// looks for them in every other font): their masks are made when they are first
+// drawn, as the fixed-pitch font's are.
 bool RenderFace(Face& face, bool give_up) {
   const QFont font = MakeFont(false, face.pixels, face.bold);
   const std::array<int, 256> advances = Advances(font);
@@ -236,8 +261,9 @@ bool RenderFace(Face& face, bool give_up) {
   for (const unsigned char b : order) {
     Glyph& g = face.glyphs[b];
     g.advance = advances[b];
+    if (!IsCharacter(b)) continue;
     renderer.Render(b, g);
-    if (!give_up || !IsCharacter(b) || g.bottom < g.top) continue;
+    if (!give_up || g.bottom < g.top) continue;
     if (g.left < 0 || g.right >= g.advance) return false;
     lowest = any ? std::min(lowest, g.top) : g.top;
     highest = any ? std::max(highest, g.bottom) : g.bottom;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,29 @@ TEST_F(SettingsWindowTest, ShowsTheCharactersValuesAndOkStoresThem) {
   EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 6);
   EXPECT_EQ(SheetModel().Lines.SheetTvp[1], 6);  // the cost follows at once
   EXPECT_FALSE(Windows().OnShowSettings);
+}
+
+// As the program makes it: its controls come with its first show, and the
+// window shows and takes its values just as one made whole at once.
+TEST_F(SettingsWindowTest, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  CharSettings().CharMozg = 12;
+  SheetModel().Header.KSZ = "1234";
+  Program().Options.Map = "/jatek/Terkep/";
+  QImage whole;
+  {
+    TForm6 form;
+    Windows().ShowSettings();
+    whole = form.grab().toImage();
+  }
+  TForm6 form(nullptr, ControlsMade::AtFirstShow);
+  EXPECT_TRUE(form.findChildren<QWidget*>().isEmpty());  // nothing made before it is shown
+  Windows().ShowSettings();
+  ASSERT_TRUE(form.isVisible());
+  EXPECT_EQ(form.grab().toImage(), whole);
+  EXPECT_EQ(form.SpinEdit(0)->value(), 12);
+  form.SpinEdit(0)->setValue(6);
+  form.Button2Click();
+  EXPECT_EQ(Accounts().SettingsTable[1].MOZG, 6);
 }
 
 TEST_F(SettingsWindowTest, EnterMovesFromValueToValueAndOnToTheMapFolderButton) {

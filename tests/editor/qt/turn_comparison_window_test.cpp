@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +49,33 @@ TEST(TurnComparisonWindow, ShowsTheFourListsAndGivesTheKeysBackOnClose) {
     EXPECT_EQ(Editor().EditorMode, 1);
   }
   EXPECT_FALSE(Windows().OnShowComparison);
+  ResetTurnComparison();
+  testing::ResetAllState();
+}
+
+// As the program makes it: its controls come with its first show, and the
+// window shows and fills its lists just as one made whole at once.
+TEST(TurnComparisonWindow, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  testing::ResetAllState();
+  ResetWindowLinks();
+  ResetEditorState();
+  QImage whole;
+  {
+    TForm8 form;
+    Windows().ShowComparison();
+    whole = form.grab().toImage();
+  }
+  {
+    TForm8 form(nullptr, ControlsMade::AtFirstShow);
+    EXPECT_TRUE(form.findChildren<QWidget*>().isEmpty());  // nothing made before it is shown
+    Windows().ShowComparison();
+    ASSERT_TRUE(form.isVisible());
+    EXPECT_EQ(form.grab().toImage(), whole);
+    ASSERT_TRUE(LoadTurnReport(1, DemoReport("1234-0011.htm")));
+    ASSERT_TRUE(LoadTurnReport(2, DemoReport("1234-0012.htm")));
+    form.Button3Click();
+    EXPECT_EQ(form.findChildren<QListWidget*>()[0]->count(), 4);
+  }
   ResetTurnComparison();
   testing::ResetAllState();
 }

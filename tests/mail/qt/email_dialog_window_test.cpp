@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -104,6 +105,27 @@ TEST_F(EmailDialogWindowTest, ShowsTheHeaderAndTakesTypedDigitsOnly) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "/1234_0012.emv"));
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(Editor().EditorReady);
+}
+
+// As the program makes it: its controls come with its first show, and the
+// dialog shows the header just as one made whole at once.
+TEST_F(EmailDialogWindowTest, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  SheetModel().Header.FORD = "0012";
+  Windows().ShowEmailDialog();
+  QApplication::processEvents();
+  const QImage whole = form->grab().toImage();
+  form->close();
+  form.reset();
+  form = std::make_unique<TForm2>(&main_window, ControlsMade::AtFirstShow);
+  EXPECT_TRUE(form->findChildren<QWidget*>().isEmpty());  // nothing made before it is shown
+  Windows().ShowEmailDialog();
+  QApplication::processEvents();
+  ASSERT_TRUE(form->isVisible());
+  EXPECT_EQ(form->grab().toImage(), whole);
+  EXPECT_EQ(form->Edit(2)->text(), "12");
+  for (QAction* a : form->actions())
+    if (a->shortcut() == QKeySequence(Qt::Key_Escape)) a->trigger();
+  EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace
