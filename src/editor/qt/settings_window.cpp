@@ -12,6 +12,7 @@
 #include "editor/settings_dialog.h"
 #include "editor/window_links.h"
 #include "platform/qt/event_guard.h"
+#include "platform/qt/window_placement.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win1250.h"
 
@@ -89,11 +90,7 @@ TForm6::TForm6(QWidget* main, ControlsMade made)
   setFont(small);
   MakeControlsAt(made);
 
-  Windows().OnShowSettings = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
+  Windows().OnShowSettings = [this] { ShowInFront(*this); };
 }
 
 TForm6::~TForm6() { Windows().OnShowSettings = nullptr; }

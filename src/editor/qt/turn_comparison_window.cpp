@@ -12,6 +12,7 @@
 #include "editor/turn_comparison.h"
 #include "editor/window_links.h"
 #include "platform/qt/event_guard.h"
+#include "platform/qt/window_placement.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win1250.h"
 
@@ -58,11 +59,7 @@ TForm8::TForm8(QWidget* main, ControlsMade made)
 
   ResetTurnComparison();
   MakeControlsAt(made);
-  Windows().OnShowComparison = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
+  Windows().OnShowComparison = [this] { ShowInFront(*this); };
 }
 
 TForm8::~TForm8() { Windows().OnShowComparison = nullptr; }

@@ -44,11 +44,7 @@ TForm2::TForm2(QWidget* main, ControlsMade made) : LateControlsWindow(main, Qt::
   setWindowTitle(ToQString("E-mail UL mentése"_w));
   setWindowModality(Qt::ApplicationModal);
   MakeControlsAt(made);
-  Windows().OnShowEmailDialog = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
+  Windows().OnShowEmailDialog = [this] { ShowInFront(*this); };
 }
 
 TForm2::~TForm2() { Windows().OnShowEmailDialog = nullptr; }

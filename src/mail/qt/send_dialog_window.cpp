@@ -198,11 +198,7 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   layout->addLayout(buttons);
   layout->addWidget(status_bar);
 
-  Windows().OnShowSendDialog = [this] {
-    show();
-    raise();
-    activateWindow();
-  };
+  Windows().OnShowSendDialog = [this] { ShowInFront(*this); };
   Windows().OnSendRunning = [] { return SendRunning(); };
 }
 

@@ -12,4 +12,10 @@ void CentreOnMainWindow(QWidget* self, const QWidget* main) {
   self->move(m.left() + (m.width() - own.width()) / 2, m.top() + (m.height() - own.height()) / 2);
 }
 
+void ShowInFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 }  // namespace vorda

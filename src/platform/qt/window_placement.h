@@ -9,4 +9,8 @@ namespace vorda {
 // nothing without a main window.
 void CentreOnMainWindow(QWidget* self, const QWidget* main);
 
+// Shows `window` over the others and gives it the keys: what a command that
+// opens a dialog does.
+void ShowInFront(QWidget& window);
+
 }  // namespace vorda
