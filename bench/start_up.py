@@ -17,6 +17,12 @@ the programs mark when VORDA_TIMING_MARKS names a file (platform/timing_marks.h)
 - the shared libraries mapped then;
 - the time of each step of vorda40's start.
 
+Beside the bare window it may start two others (--bare-curl, --bare-menu): the
+same window linked with libcurl, and the same window with what any window of
+the program's kind shows at once (a menu bar with the main window's menus, a
+line of text in the sheet's font, and a second window of the map window's
+size); the ratios to the bare window tell what those alone cost.
+
 Then, under an X server only, the key run: vorda40 on the demo with the demo
 ini's windows (the map window shown) gets a fixed, seeded sequence of editing
 keys through the X server (xdotool), paced so that each key is handled and
@@ -276,13 +282,18 @@ def report_start_up(display, results, runs):
         ("shared libraries mapped", "libraries", "{:.0f}"),
     )
     width = max(len(r[0]) for r in rows)
-    print(" " * width + "".join(f" | {n:>26}" for n in names))
+    column = max([26] + [len(n) for n in names])
+    print(" " * width + "".join(f" | {n:>{column}}" for n in names))
     for label, key, fmt in rows:
-        print(label.ljust(width) + "".join(f" | {spread([r[key] for r in results[n]], fmt):>26}" for n in names))
+        print(label.ljust(width) + "".join(f" | {spread([r[key] for r in results[n]], fmt):>{column}}" for n in names))
     base = names[1]
     for other in names[:1] + names[2:]:
         ratio = median([r["shown_ms"] for r in results[other]]) / median([r["shown_ms"] for r in results[base]])
         print(f"ratio of medians, exec to first drawn sheet, {other} / {base}: {ratio:.2f}")
+    for other in names[2:]:
+        if "menu" in other:
+            ratio = median([r["shown_ms"] for r in results[names[0]]]) / median([r["shown_ms"] for r in results[other]])
+            print(f"ratio of medians, exec to first drawn sheet, {names[0]} / {other}: {ratio:.2f}")
     main = results[names[0]]
     peak = median([r["hwm_mb"] - r["rss_mb"] for r in main])
     print(f"{names[0]}: peak RSS over settled RSS: {peak:.1f} MB (median)")
@@ -336,6 +347,7 @@ def main():
     parser.add_argument("--program", required=True, help="the vorda40 to measure")
     parser.add_argument("--bare", required=True, help="the bare Qt window")
     parser.add_argument("--bare-curl", help="the bare Qt window linked with libcurl")
+    parser.add_argument("--bare-menu", help="the bare Qt window with a menu bar, a line of text and a second window")
     parser.add_argument("--make-demo-map", required=True)
     parser.add_argument("--demo", required=True, help="the demo folder")
     parser.add_argument("--runs", type=int, default=9)
@@ -347,7 +359,7 @@ def main():
                         help="auto: Xvfb when installed, then offscreen too")
     parser.add_argument("--window-manager", help="a window manager to run on Xvfb (e.g. openbox); none by default")
     args = parser.parse_args()
-    for name in ("program", "bare", "bare_curl", "make_demo_map", "demo"):
+    for name in ("program", "bare", "bare_curl", "bare_menu", "make_demo_map", "demo"):
         if getattr(args, name):
             setattr(args, name, os.path.abspath(getattr(args, name)))
 
@@ -362,6 +374,8 @@ def main():
         programs = [("vorda40 on the demo", [program], folder), ("bare Qt window", [args.bare], scratch)]
         if args.bare_curl:
             programs.append(("bare Qt window + libcurl", [args.bare_curl], scratch))
+        if args.bare_menu:
+            programs.append(("bare Qt window + menu, text, 2nd window", [args.bare_menu], scratch))
         for platform in platforms:
             display = Display(platform, args.window_manager if platform == "xvfb" else None)
             try:
