@@ -51,7 +51,7 @@ int ProgramMain(int argc, char** argv) {
     boxes.SetParent(&form);
     desktop.SetParent(&form);
     TForm2 email_dialog(&form, ControlsMade::AtFirstShow);
-    TForm5 send_dialog(&form);
+    TForm5 send_dialog(&form, ControlsMade::AtFirstShow);
     TForm6 settings(&form, ControlsMade::AtFirstShow);
     TForm7 encyclopedia(&form, &map_window);
     TForm8 comparison(&form, ControlsMade::AtFirstShow);
