@@ -53,7 +53,7 @@ int ProgramMain(int argc, char** argv) {
     TForm2 email_dialog(&form, ControlsMade::AtFirstShow);
     TForm5 send_dialog(&form, ControlsMade::AtFirstShow);
     TForm6 settings(&form, ControlsMade::AtFirstShow);
-    TForm7 encyclopedia(&form, &map_window);
+    TForm7 encyclopedia(&form, &map_window, ControlsMade::AtFirstShow);
     TForm8 comparison(&form, ControlsMade::AtFirstShow);
     TForm9 notebook(&form);
     TimingMark("windows");
