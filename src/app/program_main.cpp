@@ -55,7 +55,7 @@ int ProgramMain(int argc, char** argv) {
     TForm6 settings(&form, ControlsMade::AtFirstShow);
     TForm7 encyclopedia(&form, &map_window, ControlsMade::AtFirstShow);
     TForm8 comparison(&form, ControlsMade::AtFirstShow);
-    TForm9 notebook(&form);
+    TForm9 notebook(&form, ControlsMade::AtFirstShow);
     TimingMark("windows");
     QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
