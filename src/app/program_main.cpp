@@ -51,11 +51,11 @@ int ProgramMain(int argc, char** argv) {
     boxes.SetParent(&form);
     desktop.SetParent(&form);
     TForm2 email_dialog(&form, ControlsMade::AtFirstShow);
-    TForm5 send_dialog(&form);
+    TForm5 send_dialog(&form, ControlsMade::AtFirstShow);
     TForm6 settings(&form, ControlsMade::AtFirstShow);
-    TForm7 encyclopedia(&form, &map_window);
+    TForm7 encyclopedia(&form, &map_window, ControlsMade::AtFirstShow);
     TForm8 comparison(&form, ControlsMade::AtFirstShow);
-    TForm9 notebook(&form);
+    TForm9 notebook(&form, ControlsMade::AtFirstShow);
     TimingMark("windows");
     QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();

@@ -16,10 +16,35 @@
 
 namespace vorda {
 
-TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopHint) {
+TForm9::TForm9(QWidget* main, ControlsMade made) : LateControlsWindow(main, Qt::Window | Qt::WindowStaysOnTopHint) {
   setWindowTitle(ToQString("Vorda40 by Quorbel (belső notesz)"_w));
   resize(435, 300);
+  MakeControlsAt(made);
 
+  LinkNotebook([this] { ShowModel(); });
+  Windows().OnShowNotebook = [this] {
+    show();
+    raise();
+  };
+  // A window never shown has the place and size it was given: its controls'
+  // least size counts only from its first show on.
+  Windows().OnNotebookPlace = [this] { return WindowPlace{x(), y(), width(), height()}; };
+
+  // The window's place and size from the ini file; a size of 0 is made 100.
+  auto& o = Program().Options;
+  if (o.NotesWidth == 0) o.NotesWidth = 100;
+  if (o.NotesHeight == 0) o.NotesHeight = 100;
+  move(o.NotesLeft, o.NotesTop);
+  resize(o.NotesWidth, o.NotesHeight);
+  if (o.ShowNotes) show();
+}
+
+QPlainTextEdit* TForm9::Memo() {
+  EnsureControls();
+  return memo_;
+}
+
+void TForm9::MakeControls() {
   memo_ = new QPlainTextEdit(this);
   memo_->setFrameShape(QFrame::NoFrame);
   memo_->setStyleSheet("QPlainTextEdit { background: #000000; color: #FFFF00; }");
@@ -43,20 +68,6 @@ TForm9::TForm9(QWidget* main) : QWidget(main, Qt::Window | Qt::WindowStaysOnTopH
       Notebook().Modified = true;
     });
   });
-  LinkNotebook([this] { ShowModel(); });
-  Windows().OnShowNotebook = [this] {
-    show();
-    raise();
-  };
-  Windows().OnNotebookPlace = [this] { return WindowPlace{x(), y(), width(), height()}; };
-
-  // The window's place and size from the ini file; a size of 0 is made 100.
-  auto& o = Program().Options;
-  if (o.NotesWidth == 0) o.NotesWidth = 100;
-  if (o.NotesHeight == 0) o.NotesHeight = 100;
-  move(o.NotesLeft, o.NotesTop);
-  resize(o.NotesWidth, o.NotesHeight);
-  if (o.ShowNotes) show();
 }
 
 TForm9::~TForm9() {
@@ -76,6 +87,7 @@ TForm9::~TForm9() {
 }
 
 void TForm9::ShowModel() {
+  EnsureControls();
   const QSignalBlocker block(memo_);
   memo_->setPlainText(ToQString(Notebook().Text));
   status_->setText(ToQString(Notebook().Status));

@@ -4,24 +4,24 @@
 // (editor/notebook.h); the window shows it, passes edits back, keeps its
 // visibility in the options and gives its place and size when the program
 // closes, for the ini file.
-#include <QWidget>
+#include "platform/qt/controls_made.h"
 
 class QLabel;
 class QPlainTextEdit;
 
 namespace vorda {
 
-class TForm9 : public QWidget {
+class TForm9 : public LateControlsWindow {
   Q_OBJECT
 
  public:
-  explicit TForm9(QWidget* main = nullptr);
+  explicit TForm9(QWidget* main = nullptr, ControlsMade made = ControlsMade::AtCreation);
   ~TForm9() override;
 
   TForm9(const TForm9&) = delete;
   TForm9& operator=(const TForm9&) = delete;
 
-  QPlainTextEdit* Memo() const { return memo_; }
+  QPlainTextEdit* Memo();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -29,10 +29,11 @@ class TForm9 : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  void MakeControls() override;
   void ShowModel();
 
-  QPlainTextEdit* memo_;
-  QLabel* status_;
+  QPlainTextEdit* memo_ = nullptr;
+  QLabel* status_ = nullptr;
 };
 
 }  // namespace vorda

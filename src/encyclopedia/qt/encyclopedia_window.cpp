@@ -21,13 +21,14 @@
 
 namespace vorda {
 
-TForm7::TForm7(QWidget* main_window, QWidget* map_window)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+TForm7::TForm7(QWidget* main_window, QWidget* map_window, ControlsMade made)
+    : LateControlsWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                      Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       main_window_(main_window),
-      map_window_(map_window),
-      enc_(new QTextEdit(this)),
-      view_(*enc_) {
+      map_window_(map_window) {
+  setWindowTitle(ToQString("Enciklopédia a Lexorből"_w));
+  resize(kWidth, kHeight);
+  MakeControlsAt(made);
   GuardEvent([this] { FormCreate(); });
 }
 
@@ -37,10 +38,29 @@ TForm7::~TForm7() {
   InstallEncyclopediaView(nullptr);
 }
 
-void TForm7::FormCreate() {
-  setWindowTitle(ToQString("Enciklopédia a Lexorből"_w));
-  resize(kWidth, kHeight);
+QTextEdit& TForm7::Enc() {
+  EnsureControls();
+  return *enc_;
+}
 
+QLabel& TForm7::StatusPanel() {
+  EnsureControls();
+  return *panel_;
+}
+
+void TForm7::EntryView::Clear() {
+  form_.EnsureControls();
+  form_.enc_view_->Clear();
+}
+
+void TForm7::EntryView::LoadRtf(std::string_view rtf) {
+  form_.EnsureControls();
+  form_.enc_view_->LoadRtf(rtf);
+}
+
+void TForm7::MakeControls() {
+  enc_ = new QTextEdit(this);
+  enc_view_.emplace(*enc_);
   enc_->setReadOnly(true);
   QPalette grey = enc_->palette();
   grey.setColor(QPalette::Base, QColor(0x87, 0x87, 0x87));
@@ -61,7 +81,9 @@ void TForm7::FormCreate() {
   layout->addWidget(status_bar_);
   setFocusProxy(enc_);
   enc_->setFocus();
+}
 
+void TForm7::FormCreate() {
   InstallEncyclopediaView(&view_);
   Windows().OnLookupEncyclopedia = [this] { GuardEvent([this] { LookupAtCursor(); }); };
   Windows().OnEncyclopediaFolderChanged = [](const std::string& folder) { DetectEncyclopediaTextMode(folder); };
@@ -77,7 +99,7 @@ void TForm7::LookupAtCursor() {
   LookupEncyclopediaEntryAtCursor(Editor().CursorCell, Program().Options.Lexor);
   const auto& state = Encyclopedia();
   if (state.EncyclopediaText.empty()) return;
-  panel_->setText(ToQString(state.StatusText));
+  StatusPanel().setText(ToQString(state.StatusText));
   show();
   raise();
   activateWindow();

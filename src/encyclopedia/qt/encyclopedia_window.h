@@ -10,19 +10,20 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QWidget>
+#include <optional>
 
+#include "platform/qt/controls_made.h"
 #include "platform/qt/qt_rich_text.h"
 
 namespace vorda {
 
-class TForm7 : public QWidget {
+class TForm7 : public LateControlsWindow {
   Q_OBJECT
 
  public:
   // `main_window` is the one it centres on; both it and `map_window` (when
   // there is one) are disabled while this window is active.
-  explicit TForm7(QWidget* main_window, QWidget* map_window = nullptr);
+  explicit TForm7(QWidget* main_window, QWidget* map_window = nullptr, ControlsMade made = ControlsMade::AtCreation);
   ~TForm7() override;
 
   TForm7(const TForm7&) = delete;
@@ -35,8 +36,8 @@ class TForm7 : public QWidget {
   // shows the window when an entry was found.
   void LookupAtCursor();
 
-  QTextEdit& Enc() { return *enc_; }
-  QLabel& StatusPanel() { return *panel_; }
+  QTextEdit& Enc();
+  QLabel& StatusPanel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -45,7 +46,20 @@ class TForm7 : public QWidget {
   void showEvent(QShowEvent* e) override;
 
  private:
+  // What the look-up writes an entry into: the window's text control, made
+  // when the first entry comes (the window is shown with it).
+  class EntryView : public RichTextView {
+   public:
+    explicit EntryView(TForm7& form) : form_(form) {}
+    void Clear() override;
+    void LoadRtf(std::string_view rtf) override;
+
+   private:
+    TForm7& form_;
+  };
+
   void FormCreate();
+  void MakeControls() override;
   void SetBlockedEnabled(bool enabled);
 
   QPointer<QWidget> main_window_;
@@ -53,7 +67,8 @@ class TForm7 : public QWidget {
   QTextEdit* enc_ = nullptr;
   QStatusBar* status_bar_ = nullptr;
   QLabel* panel_ = nullptr;
-  QtRichTextView view_;
+  std::optional<QtRichTextView> enc_view_;
+  EntryView view_{*this};
 };
 
 }  // namespace vorda

@@ -98,10 +98,61 @@ class InputBlocker : public QObject {
 
 }  // namespace
 
-TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
+TForm5::TForm5(QWidget* main, ControlsMade made) : LateControlsWindow(main, Qt::Dialog) {
   setWindowTitle(ToQString("Vorda40 by Quorbel  -  UL Küldése interneten"_w));
   setWindowModality(Qt::ApplicationModal);
   GuardEvent([] { SendFormCreate(); });
+  // Set before the controls are made, so that a stand-in put in its place
+  // before the first show stays.
+  ChooseFile = [this] {
+    const QString chosen = QFileDialog::getOpenFileName(this, QString(), QFile::decodeName(Program().ProgramDir.c_str()),
+                                                        ToQString("E-mail UL file (*.emv *.EMV)"_w), nullptr,
+                                                        QFileDialog::ReadOnly);
+    return chosen.isEmpty() ? std::string() : std::string(QFile::encodeName(chosen).constData());
+  };
+  MakeControlsAt(made);
+
+  Windows().OnShowSendDialog = [this] { ShowInFront(*this); };
+  Windows().OnSendRunning = [] { return SendRunning(); };
+}
+
+TForm5::~TForm5() {
+  Windows().OnShowSendDialog = nullptr;
+  Windows().OnSendRunning = nullptr;
+}
+
+QLineEdit* TForm5::MailFrom() {
+  EnsureControls();
+  return from_;
+}
+QLineEdit* TForm5::MailCC() {
+  EnsureControls();
+  return cc_;
+}
+QLineEdit* TForm5::Password() {
+  EnsureControls();
+  return password_;
+}
+QListWidget* TForm5::List() {
+  EnsureControls();
+  return list_;
+}
+QPushButton* TForm5::SendButton() {
+  EnsureControls();
+  return send_;
+}
+QPushButton* TForm5::AddButton() {
+  EnsureControls();
+  return add_;
+}
+QLabel* TForm5::StatusPanel() {
+  EnsureControls();
+  return status_;
+}
+
+// The edits show what the dialog's state held when it was created: nothing
+// but the edits themselves changes it.
+void TForm5::MakeControls() {
   const auto& d = SendDialog();
 
   from_ = NewAddressEdit(this, d.TMailFrom);
@@ -157,12 +208,6 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
     if (!status_) status_ = panel;
   }
 
-  ChooseFile = [this] {
-    const QString chosen = QFileDialog::getOpenFileName(this, QString(), QFile::decodeName(Program().ProgramDir.c_str()),
-                                                        ToQString("E-mail UL file (*.emv *.EMV)"_w), nullptr,
-                                                        QFileDialog::ReadOnly);
-    return chosen.isEmpty() ? std::string() : std::string(QFile::encodeName(chosen).constData());
-  };
   connect(clear, &QPushButton::clicked, this, [this] {
     GuardEvent([] { Button1Click(); });
     SyncList();
@@ -197,14 +242,6 @@ TForm5::TForm5(QWidget* main) : QWidget(main, Qt::Dialog) {
   layout->addWidget(list_);
   layout->addLayout(buttons);
   layout->addWidget(status_bar);
-
-  Windows().OnShowSendDialog = [this] { ShowInFront(*this); };
-  Windows().OnSendRunning = [] { return SendRunning(); };
-}
-
-TForm5::~TForm5() {
-  Windows().OnShowSendDialog = nullptr;
-  Windows().OnSendRunning = nullptr;
 }
 
 void TForm5::WaitForSend(const std::function<bool()>& finished) {

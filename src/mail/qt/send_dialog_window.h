@@ -5,9 +5,10 @@
 // plain logic of mail/send_dialog.h. Application-modal while shown; it registers
 // itself as the editor's sending dialog. While a send is on its way the dialog
 // keeps painting, takes no input and does not close.
-#include <QWidget>
 #include <functional>
 #include <string>
+
+#include "platform/qt/controls_made.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,11 +17,11 @@ class QPushButton;
 
 namespace vorda {
 
-class TForm5 : public QWidget {
+class TForm5 : public LateControlsWindow {
   Q_OBJECT
 
  public:
-  explicit TForm5(QWidget* main);
+  explicit TForm5(QWidget* main, ControlsMade made = ControlsMade::AtCreation);
   ~TForm5() override;
 
   TForm5(const TForm5&) = delete;
@@ -30,13 +31,13 @@ class TForm5 : public QWidget {
   // stand-in. An empty result means nothing was chosen.
   std::function<std::string()> ChooseFile;
 
-  QLineEdit* MailFrom() const { return from_; }
-  QLineEdit* MailCC() const { return cc_; }
-  QLineEdit* Password() const { return password_; }
-  QListWidget* List() const { return list_; }
-  QPushButton* SendButton() const { return send_; }
-  QPushButton* AddButton() const { return add_; }
-  QLabel* StatusPanel() const { return status_; }
+  QLineEdit* MailFrom();
+  QLineEdit* MailCC();
+  QLineEdit* Password();
+  QListWidget* List();
+  QPushButton* SendButton();
+  QPushButton* AddButton();
+  QLabel* StatusPanel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +45,7 @@ class TForm5 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void MakeControls() override;
   void SyncList();
   // Runs the window's events, without their input, until `finished`.
   void WaitForSend(const std::function<bool()>& finished);

@@ -1,7 +1,10 @@
 #include "editor/qt/notebook_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
@@ -100,6 +103,83 @@ TEST_F(NotebookWindow, ItsPlaceAndSizeAreReadAtCloseAndHoldFromRunToRun) {
     EXPECT_EQ(form->pos(), QPoint(700, 10)) << run;
   }
   form.reset();
+}
+
+// As the program makes it: its controls come with its first show, and the
+// window shows the character's notes and takes typed keys as one made whole.
+TEST_F(NotebookWindow, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  LoadCharacterTable("1234 Gorbul\r\n");
+  SheetModel().Header.KSZ = "1234";
+  std::filesystem::create_directory(dir.path() + "/notesz");
+  dir.Write("notesz/1234.not", "Őrök: 3 troll\r\n"_w);
+  auto& o = Program().Options;
+  o.NotesWidth = 435;
+  o.NotesHeight = 300;
+  QImage whole;
+  {
+    TForm9 form;
+    Windows().ShowNotebook();
+    QCoreApplication::processEvents();
+    whole = form.grab().toImage();
+  }
+  o.ShowNotes = false;  // as the ini file gives it: not shown at creation
+  TForm9 form(nullptr, ControlsMade::AtFirstShow);
+  EXPECT_TRUE(form.findChildren<QWidget*>().isEmpty());  // nothing made before it is shown
+  Windows().ShowNotebook();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(form.isVisible());
+  EXPECT_EQ(form.grab().toImage(), whole);
+
+  QApplication::setActiveWindow(&form);
+  form.Memo()->setFocus();
+  for (const int key : {Qt::Key_End, Qt::Key_X}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_X ? QStringLiteral("x") : QString());
+    QApplication::sendEvent(form.Memo(), &press);
+  }
+  EXPECT_EQ(Notebook().Text, "Őrök: 3 trollx"_w);
+  form.close();
+  EXPECT_EQ(dir.Read("notesz/1234.not"), "Őrök: 3 trollx\r\n"_w);
+}
+
+// Before its first show the start asks the notebook for its load at the first
+// activation and the close for its place and size: made with its controls
+// waiting, it writes to the ini file what one made whole writes, and makes no
+// control for it. Shown at start by the ini file, it makes them at that show;
+// the least size of its controls holds then, in both ways alike.
+TEST_F(NotebookWindow, ControlsMadeAtTheFirstShowGiveTheIniFileTheSamePlaceAndSize) {
+  struct Case {
+    bool shown;
+    int width, height;
+  };
+  const Case cases[] = {{false, 435, 300}, {false, 0, 0}, {false, 20, 10}, {true, 435, 300}, {true, 20, 10}};
+  for (const Case& c : cases) {
+    std::string written[2];
+    for (const ControlsMade made : {ControlsMade::AtCreation, ControlsMade::AtFirstShow}) {
+      Reset();
+      Program().ProgramDir = dir.path() + "/";
+      auto& o = Program().Options;
+      o.NotesLeft = 700;
+      o.NotesTop = 10;
+      o.NotesWidth = c.width;
+      o.NotesHeight = c.height;
+      o.ShowNotes = c.shown;
+      TForm9 form(nullptr, made);
+      QCoreApplication::processEvents();
+      Windows().NotebookLoad();
+      EXPECT_EQ(form.findChildren<QWidget*>().isEmpty(), made == ControlsMade::AtFirstShow && !c.shown)
+          << c.shown << " " << c.width;
+      FileIniStorage ini(dir.path() + "/vorda40.ini");
+      ASSERT_TRUE(ShutDown(ini));
+      written[made == ControlsMade::AtFirstShow] = dir.Read("vorda40.ini");
+    }
+    const IniProfile ini = IniProfile::Parse(written[1]);
+    const int width = ini.ReadInteger("UL Notes Options", "Width", 0);
+    if (c.shown)
+      EXPECT_GE(width, c.width);
+    else
+      EXPECT_EQ(width, c.width == 0 ? 100 : c.width);
+    EXPECT_EQ(written[1], written[0]) << c.shown << " " << c.width;
+  }
 }
 
 }  // namespace

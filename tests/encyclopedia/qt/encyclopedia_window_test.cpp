@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <cstdlib>
@@ -139,6 +140,45 @@ TEST_F(EncyclopediaWindowTest, AFolderChosenInTheSettingsIsTestedForItsPacking) 
   ChooseEncyclopediaFolder(empty.path() + "/TEXT.DTA");
   EXPECT_EQ(Encyclopedia().EncyclopediaTextMode, 0);
   EXPECT_TRUE(boxes.shown.empty());
+}
+
+// As the program makes it: its controls come with the first entry found. Its
+// creation reads the packing all the same; a look-up that finds nothing and a
+// folder chosen in the settings make no control. Shown, the window looks and
+// takes Esc as one made whole.
+TEST_F(EncyclopediaWindowTest, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  dir.Write("lexor_tables.txt", std::string(testing::kTestPackingFile));
+  SheetModel().Lines.SheetCodes[1] = "A";
+  Editor().CursorCell = 11;
+  auto look_up = [&](std::int32_t number) {
+    SheetModel().Lines.SheetParams[1] = {number, 0, 0};
+    Windows().LookupEncyclopedia();
+    QApplication::processEvents();
+  };
+  Open();
+  look_up(1);
+  ASSERT_TRUE(form->isVisible());
+  const QImage whole = form->grab().toImage();
+  form->close();
+  form.reset();
+
+  ResetEncyclopediaState();
+  form = std::make_unique<TForm7>(main.get(), nullptr, ControlsMade::AtFirstShow);
+  EXPECT_TRUE(Encyclopedia().Packing.Method2Known);
+  look_up(999);
+  ChooseEncyclopediaFolder(dir.path() + "/TEXT.DTA");
+  EXPECT_FALSE(form->isVisible());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Az enciklopédiában nincs szócikk ehhez: T999"_w);
+  EXPECT_TRUE(form->findChildren<QWidget*>().isEmpty());
+
+  look_up(1);
+  ASSERT_TRUE(form->isVisible());
+  EXPECT_EQ(form->grab().toImage(), whole);
+  EXPECT_EQ(form->StatusPanel().text(), ToQString("Keresett  tárgy: #1"_w));
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&form->Enc(), &esc);
+  EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -259,6 +260,47 @@ TEST_F(SendDialogWindowTest, ListsFilesAndSendsThem) {
   EXPECT_EQ(UnscrambleString(Program().Options.Password), "uj");
   form->Password()->clear();
   EXPECT_EQ(Program().Options.Password, "");
+}
+
+// As the program makes it: its controls come with its first show. Before that
+// the start asks whether a send runs and a test puts its file chooser in; then
+// the dialog shows what it held when it was made (the options changed since do
+// not count, as in one made whole) and takes keys and files the same way.
+TEST_F(SendDialogWindowTest, ControlsMadeAtTheFirstShowLookAndWorkTheSame) {
+  Windows().ShowSendDialog();
+  QApplication::processEvents();
+  const QImage whole = form->grab().toImage();
+  form->close();
+  form.reset();
+
+  form = std::make_unique<TForm5>(&main_window, ControlsMade::AtFirstShow);
+  Program().Options.SMTP = "mas.pelda.hu";
+  EXPECT_FALSE(Windows().SendRunning());
+  const std::string file = dir.Write("1234_0012.emv", "VERSION=1.1&\r\nPost=P\r\n");
+  form->ChooseFile = [&] { return file; };
+  EXPECT_TRUE(form->findChildren<QWidget*>().isEmpty());  // nothing made before it is shown
+  Windows().ShowSendDialog();
+  QApplication::processEvents();
+  ASSERT_TRUE(form->isVisible());
+  EXPECT_EQ(form->grab().toImage(), whole);
+
+  QApplication::setActiveWindow(form.get());
+  form->MailFrom()->setFocus();
+  for (const char* k : {"e", "n", "<", "@", "p", ".", "h", "u", "\r"}) {
+    QKeyEvent press(QEvent::KeyPress, k[0] == '\r' ? Qt::Key_Return : Qt::Key_A, Qt::NoModifier, k);
+    QApplication::sendEvent(form->MailFrom(), &press);
+  }
+  EXPECT_EQ(form->MailFrom()->text(), "en@p.hu");
+  EXPECT_TRUE(form->MailCC()->hasFocus());
+  // The stand-in chooses; were it lost, the open dialog would wait here.
+  QTimer::singleShot(0, [] {
+    if (QWidget* open = QApplication::activeModalWidget(); open && open->inherits("QFileDialog")) open->close();
+  });
+  form->AddButton()->click();
+  ASSERT_EQ(form->List()->count(), 1);
+  form->SendButton()->click();
+  ASSERT_EQ(mailer.sent.size(), 1u);
+  EXPECT_EQ(mailer.sent[0].mail.from, "en@p.hu");
 }
 
 }  // namespace
